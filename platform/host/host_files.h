@@ -1,0 +1,21 @@
+#pragma once
+// Set-up of the host file layer: which host folder stands for which drive,
+// and where the running program "lies".
+
+#include <filesystem>
+
+#include "package/text_ops.h"
+
+namespace platform::host {
+
+void mapDrive(char letter, const std::filesystem::path& folder);
+void setExecutablePath(const Text& path);
+Text currentFolder();
+// The host folder that a Windows path names, for tests that look behind the layer.
+std::filesystem::path hostPath(const Text& path);
+// A file held open without sharing by another process (a running program):
+// it can neither be replaced nor deleted until it is released.
+void holdOpen(const Text& path);
+void releaseAll();
+
+}  // namespace platform::host

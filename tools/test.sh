@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds both builds and runs every test.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/tools/setup.sh"
+bash "$root/tools/build.sh"
+cd "$root/build"
+ctest --output-on-failure -j "$(nproc)"
