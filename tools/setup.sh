@@ -3,7 +3,7 @@
 # sudo available). Packages already present are not fetched again.
 set -eu
 packages=(cmake g++ libgtest-dev googletest g++-mingw-w64-i686-posix wine wine32:i386 wine64
-          xvfb xdotool imagemagick fonts-wqy-microhei)
+          xvfb xdotool imagemagick fonts-wqy-microhei clang libclang-rt-14-dev)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 missing=()

@@ -7,3 +7,4 @@ bash "$root/tools/build.sh"
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)"
 bash "$root/tools/sanitize.sh"
+bash "$root/tools/fuzz.sh" --short
