@@ -10,10 +10,11 @@
 #
 # Each target starts from its seeds in tests/fuzz/corpus/ and the inputs of
 # past faults in tests/fuzz/regressions/, and adds what it finds to
-# build-fuzz/corpus/<target>/, which later runs go on from.
+# build-fuzz/corpus/<target>/, which later runs go on from. VYR_FUZZ_BUILD
+# names another build folder, e.g. for a long run beside the usual one.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build-fuzz"
+build="${VYR_FUZZ_BUILD:-$root/build-fuzz}"
 fuzz="$root/tests/fuzz"
 
 seconds=30
