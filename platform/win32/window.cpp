@@ -5,6 +5,7 @@
 #include <windowsx.h>
 #include <commctrl.h>
 
+#include <map>
 #include <vector>
 
 #include "platform/system.h"
@@ -31,10 +32,19 @@ struct Control {
     InputMode inputMode;
 };
 
+// A text as the program set it. Not every GBK text survives the way through
+// UTF-16 (a lone lead byte, such as the name of a key coded 128 or above), so
+// reading gives back these bytes as long as the control still shows them.
+struct SetText {
+    Text bytes;
+    std::wstring shown;
+};
+
 struct Window {
     HWND handle = nullptr;
     WindowEvents events{};
     std::vector<Control> controls;
+    std::map<ControlId, SetText> texts;
     bool hasTabStops = false;
     bool systemBackground = true;
     Colour background = 0;
@@ -303,12 +313,18 @@ int runWindow(const WindowSpec& spec, const WindowEvents& events) {
     return static_cast<int>(message.wParam);
 }
 
-void setText(ControlId id, const Text& text) { SetWindowTextW(handleOf(id), toWide(text).c_str()); }
+void setText(ControlId id, const Text& text) {
+    const std::wstring wide = toWide(text);
+    SetWindowTextW(handleOf(id), wide.c_str());
+    theProgramWindow().texts[id] = {text, wide};
+}
 
 Text text(ControlId id) {
     HWND handle = handleOf(id);
     std::wstring wide(static_cast<size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
-    GetWindowTextW(handle, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(GetWindowTextW(handle, &wide[0], static_cast<int>(wide.size()))));
+    const auto set = theProgramWindow().texts.find(id);
+    if (set != theProgramWindow().texts.end() && set->second.shown == wide) return set->second.bytes;
     return fromWide(wide.c_str());
 }
 
