@@ -24,6 +24,9 @@ bool createFile(const Text& path, std::string_view bytes, Sharing sharing);
 // source that is the target itself.
 bool copyFile(const Text& from, const Text& to);
 bool deleteFile(const Text& path);
+// Makes one folder in an existing one. The wizard makes only its default
+// output folder this way; no other operation makes a folder.
+bool createFolder(const Text& path);
 // A directory search: wildcards in the last name match as a pattern, a path
 // ending in "\" finds nothing.
 bool directorySearchFinds(const Text& pattern);

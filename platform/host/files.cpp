@@ -1,6 +1,6 @@
 // Windows file semantics on a host folder: drive letters map onto folders,
 // names match without regard to ASCII case, "\" separates names (never the
-// trail byte of a double-byte character), and nothing creates a folder.
+// trail byte of a double-byte character), and only createFolder makes a folder.
 
 #include <algorithm>
 #include <cctype>
@@ -164,6 +164,13 @@ bool deleteFile(const Text& path) {
     if (!file || heldOpen.count(*file)) return false;
     std::error_code error;
     return fs::remove(*file, error);
+}
+
+bool createFolder(const Text& path) {
+    const auto resolved = resolve(path);
+    if (!resolved || resolved->name.empty()) return false;
+    std::error_code error;
+    return fs::create_directory(entryFor(resolved->parent, resolved->name), error);
 }
 
 bool directorySearchFinds(const Text& pattern) {

@@ -58,6 +58,8 @@ bool copyFile(const Text& from, const Text& to) { return CopyFileW(toWide(from).
 
 bool deleteFile(const Text& path) { return DeleteFileW(toWide(path).c_str()) != 0; }
 
+bool createFolder(const Text& path) { return CreateDirectoryW(toWide(path).c_str(), nullptr) != 0; }
+
 bool directorySearchFinds(const Text& pattern) {
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileW(toWide(pattern).c_str(), &found);
