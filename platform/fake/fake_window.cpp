@@ -81,9 +81,11 @@ int width(ControlId id) { return control(id).width; }
 int height(ControlId id) { return control(id).height; }
 void setInputMode(ControlId id, InputMode mode) { control(id).inputMode = mode; }
 
+// Emptying the list also empties the edit field, as a real combo box does.
 void clearList(ControlId id) {
     control(id).list.clear();
     control(id).selection = -1;
+    control(id).text.clear();
 }
 
 void addListEntry(ControlId id, const Text& entry) { control(id).list.push_back(entry); }
