@@ -8,6 +8,7 @@
 //   CAPTION            exact caption of a visible top-level window
 //   #class:NAME        window class of a visible top-level window
 //   #hwnd:0xHEX, 0xHEX a handle printed by wait-window
+//   #contains:TEXT     caption containing TEXT
 //   #pid:N             first visible top-level window of a process
 // Controls (searched among all descendants of the window) are named by:
 //   id:N               control id (compared as 16-bit, so id:65535 == id:-1)
@@ -30,16 +31,25 @@
 //   ones, so one round trip per posted message (plus one) guarantees that the
 //   posted messages have been dispatched. A handler that goes modal (message box)
 //   still pumps sent messages, so the flush never hangs on it.
-// * Keyboard modifiers: posted WM_KEYDOWN/UP never change the key state the
-//   target reads with GetKeyState (same as Windows). To make modifiers visible,
-//   the driver attaches its input state to the target thread (AttachThreadInput)
-//   and sets the modifier keys with SetKeyboardState before posting; it keeps
-//   the attachment until the posted keys have been flushed, then restores the
-//   state and detaches. See cmd_key for details.
+// * Keyboard modifiers: posted WM_KEYDOWN/UP (of the modifier keys too) never
+//   change the key state the target reads with GetKeyState, and SetKeyboardState
+//   alone only changes our own thread's state. What works: attach our input to
+//   the target thread (AttachThreadInput), SetKeyboardState, post the keys,
+//   flush, release the modifiers, detach. "down" alone leaves them pressed.
 // * F10 and any key with alt are posted as WM_SYSKEYDOWN/WM_SYSKEYUP, with the
 //   context bit (29) set when alt is held, as Windows does.
+// * "real" (key, mouse) sends SendInput input instead of posting. It works with
+//   the harness's unmanaged windows after SetForegroundWindow, which Wine grants
+//   to another process; keys then reach the focus of the foreground window.
+// * mouse also moves the cursor (SetCursorPos) to the point it posts, so that
+//   GetCursorPos and TrackMouseEvent in the target agree with the messages
+//   (otherwise Wine's tracking sends WM_MOUSELEAVE at once).
 // * Message boxes are dialogs of class #32770 whose text is the static control
-//   with id 65535.
+//   with id 65535 (the icon is a static with id 1088); the OK button is id 1.
+// * A process started by `run` inherits every inheritable handle, and an
+//   inherited handle to our stdout keeps the Unix pipe behind it open in the
+//   wineserver for the child's lifetime, so `run` marks its own standard
+//   handles non-inheritable. Wine also always gives the child our Unix stderr.
 
 #ifndef UNICODE
 #define UNICODE
@@ -242,13 +252,16 @@ HWND findTopOnce(const std::wstring& spec) {
     if (handleSpec(spec, &h)) return IsWindow(h) ? h : nullptr;
     bool byClass = startsWith(spec, L"#class:");
     bool byPid = startsWith(spec, L"#pid:");
-    std::wstring key = byClass ? spec.substr(7) : byPid ? spec.substr(5) : spec;
+    bool byPart = startsWith(spec, L"#contains:");
+    std::wstring key = byClass ? spec.substr(7) : byPid ? spec.substr(5) : byPart ? spec.substr(10) : spec;
     long pid = 0;
     if (byPid && !parseLong(key, &pid)) fail(kUsage, L"bad pid: " + key);
     for (HWND w : topLevels()) {
         if (!visible(w)) continue;
         if (byClass) {
             if (className(w) == key) return w;
+        } else if (byPart) {
+            if (serverText(w).find(key) != std::wstring::npos) return w;
         } else if (byPid) {
             DWORD p = 0;
             GetWindowThreadProcessId(w, &p);
@@ -385,11 +398,12 @@ bool isMessageBox(HWND w) {
     return text && button;
 }
 
-HWND waitMessageBox(DWORD timeout) {
+// Waits for a message box, with that caption if one is given.
+HWND waitMessageBox(DWORD timeout, const std::wstring* caption) {
     ULONGLONG end = now() + timeout;
     for (;;) {
         for (HWND w : topLevels())
-            if (isMessageBox(w)) return w;
+            if (isMessageBox(w) && (!caption || serverText(w) == *caption)) return w;
         if (now() >= end) fail(kTimeout, L"no message box after " + num(timeout) + L" ms");
         Sleep(kPoll);
     }
@@ -624,12 +638,45 @@ int cmd_select(const Args& a) {
     return kOk;
 }
 
-// key <window> <vk> [down|up|both] [ctrl|shift|alt ...] [to=<control>]
+// Sends real input through SendInput, as a user's mouse or keyboard would.
+void sendInputs(std::vector<INPUT>& in) {
+    if (!in.empty() && SendInput((UINT)in.size(), in.data(), sizeof(INPUT)) != in.size())
+        fail(kFail, L"SendInput failed with error " + num((long)GetLastError()));
+}
+
+INPUT mouseInput(DWORD flags) {
+    INPUT i = {};
+    i.type = INPUT_MOUSE;
+    i.mi.dwFlags = flags;
+    return i;
+}
+
+INPUT keyInput(UINT vk, bool up) {
+    INPUT i = {};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = (WORD)vk;
+    i.ki.wScan = (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+    i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtended(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    return i;
+}
+
+// Brings a top-level window to the front so that real input reaches it.
+void activate(HWND top) {
+    SetForegroundWindow(top);
+    ULONGLONG end = now() + 2000;
+    while (GetForegroundWindow() != top && now() < end) {
+        Sleep(kPoll);
+        SetForegroundWindow(top);
+    }
+    if (GetForegroundWindow() != top) fail(kFail, L"cannot bring " + hex((ULONG_PTR)top) + L" to the front");
+}
+
+// key <window> <vk> [down|up|both] [ctrl|shift|alt ...] [to=<control>] [real]
 int cmd_key(const Args& a) {
-    need(a, 3, L"key <window> <vk> [down|up|both] [ctrl|shift|alt ...] [to=<control>]");
+    need(a, 3, L"key <window> <vk> [down|up|both] [ctrl|shift|alt ...] [to=<control>] [real]");
     HWND top = waitTop(a[1], g_findWait);
     UINT vk = parseVk(a[2]);
-    bool down = true, up = true, ctrl = false, shift = false, alt = false;
+    bool down = true, up = true, ctrl = false, shift = false, alt = false, real = false;
     HWND target = nullptr;
     for (size_t i = 3; i < a.size(); ++i) {
         const std::wstring& s = a[i];
@@ -639,13 +686,38 @@ int cmd_key(const Args& a) {
         else if (s == L"ctrl" || s == L"control") ctrl = true;
         else if (s == L"shift") shift = true;
         else if (s == L"alt") alt = true;
+        else if (s == L"real") real = true;
         else if (startsWith(s, L"to=")) target = waitControl(top, s.substr(3), g_findWait);
         else fail(kUsage, L"bad key option: " + s);
     }
     DWORD tid = GetWindowThreadProcessId(top, nullptr);
+    if (real) {
+        // Real keyboard input goes to the focus of the foreground window.
+        activate(top);
+        if (target && AttachThreadInput(GetCurrentThreadId(), tid, TRUE)) {
+            SetFocus(target);
+            AttachThreadInput(GetCurrentThreadId(), tid, FALSE);
+        }
+        std::vector<INPUT> in;
+        if (down) {
+            if (ctrl) in.push_back(keyInput(VK_CONTROL, false));
+            if (shift) in.push_back(keyInput(VK_SHIFT, false));
+            if (alt) in.push_back(keyInput(VK_MENU, false));
+            in.push_back(keyInput(vk, false));
+        }
+        if (up) {
+            in.push_back(keyInput(vk, true));
+            if (alt) in.push_back(keyInput(VK_MENU, true));
+            if (shift) in.push_back(keyInput(VK_SHIFT, true));
+            if (ctrl) in.push_back(keyInput(VK_CONTROL, true));
+        }
+        sendInputs(in);
+        flush(top, (int)in.size() * 2);
+        return kOk;
+    }
     if (!target) {
         GUITHREADINFO gti = {};
-    gti.cbSize = sizeof gti;
+        gti.cbSize = sizeof gti;
         if (GetGUIThreadInfo(tid, &gti) && gti.hwndFocus && (gti.hwndFocus == top || IsChild(top, gti.hwndFocus)))
             target = gti.hwndFocus;
         else
@@ -684,20 +756,56 @@ int cmd_key(const Args& a) {
     }
     flush(target, posted);
     if (mods) {
-        if (up) SetKeyboardState(saved);  // "down" only: leave modifiers pressed
+        if (up) {  // release our modifiers; "down" alone leaves them pressed
+            const UINT keys[] = {VK_CONTROL, VK_LCONTROL, VK_SHIFT, VK_LSHIFT, VK_MENU, VK_LMENU};
+            BYTE ks[256];
+            GetKeyboardState(ks);
+            for (UINT k : keys)
+                if ((k == VK_CONTROL || k == VK_LCONTROL) ? ctrl : (k == VK_SHIFT || k == VK_LSHIFT) ? shift : alt)
+                    ks[k] = saved[k] & 0x01;  // keep the toggle bit only
+            SetKeyboardState(ks);
+        }
         if (attached) AttachThreadInput(GetCurrentThreadId(), tid, FALSE);
     }
     return kOk;
 }
 
-// mouse <window> <control> X Y [left|right|double|move]
+// mouse <window> <control> X Y [left|right|double|move] [real]
 int cmd_mouse(const Args& a) {
-    need(a, 5, L"mouse <window> <control> X Y [left|right|double|move]");
+    need(a, 5, L"mouse <window> <control> X Y [left|right|double|move] [real]");
     HWND top = waitTop(a[1], g_findWait);
     HWND c = waitControl(top, a[2], g_findWait);
     long x, y;
     if (!parseLong(a[3], &x) || !parseLong(a[4], &y)) fail(kUsage, L"bad coordinates");
-    std::wstring kind = a.size() > 5 ? a[5] : L"left";
+    std::wstring kind = L"left";
+    bool real = false;
+    for (size_t i = 5; i < a.size(); ++i) {
+        if (a[i] == L"real") real = true;
+        else if (a[i] == L"left" || a[i] == L"right" || a[i] == L"double" || a[i] == L"move") kind = a[i];
+        else fail(kUsage, L"bad mouse option: " + a[i]);
+    }
+    // Put the cursor there too: programs that ask GetCursorPos, or track the
+    // mouse with TrackMouseEvent, then agree with the messages.
+    POINT sp = {x, y};
+    ClientToScreen(c, &sp);
+    SetCursorPos(sp.x, sp.y);
+    if (real) {
+        activate(top);
+        std::vector<INPUT> in;
+        in.push_back(mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE));
+        in.back().mi.dx = (LONG)((sp.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
+        in.back().mi.dy = (LONG)((sp.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+        int clicks = kind == L"double" ? 2 : kind == L"move" ? 0 : 1;
+        DWORD down = kind == L"right" ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+        DWORD up = kind == L"right" ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+        for (int i = 0; i < clicks; ++i) {
+            in.push_back(mouseInput(down));
+            in.push_back(mouseInput(up));
+        }
+        sendInputs(in);
+        flush(c, (int)in.size() * 2);
+        return kOk;
+    }
     LPARAM pt = MAKELPARAM((short)x, (short)y);
     int posted = 1;
     PostMessageW(c, WM_MOUSEMOVE, 0, pt);
@@ -713,20 +821,28 @@ int cmd_mouse(const Args& a) {
     } else if (kind == L"right") {
         PostMessageW(c, WM_RBUTTONDOWN, MK_RBUTTON, pt);
         PostMessageW(c, WM_RBUTTONUP, 0, pt);
-        POINT sp = {x, y};
-        ClientToScreen(c, &sp);
         PostMessageW(c, WM_CONTEXTMENU, (WPARAM)c, MAKELPARAM((short)sp.x, (short)sp.y));
         posted += 3;
-    } else if (kind != L"move") {
-        fail(kUsage, L"bad mouse action: " + kind);
     }
     flush(c, posted);
     return kOk;
 }
 
+// windows: every visible top-level window: handle, pid, class, caption.
+int cmd_windows(const Args&) {
+    for (HWND w : topLevels()) {
+        if (!visible(w)) continue;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        out(hex((ULONG_PTR)w) + L"\t" + num((long)pid) + L"\t" + className(w) + L"\t" + oneLine(serverText(w)));
+    }
+    return kOk;
+}
+
+// msgbox[-ok] [timeout] [caption]
 int cmd_msgbox(const Args& a, bool pressOk) {
     DWORD timeout = parseTimeout(a, 1, kDefaultTimeout);
-    HWND box = waitMessageBox(timeout);
+    HWND box = waitMessageBox(timeout, a.size() > 2 ? &a[2] : nullptr);
     out(getText(box));
     out(messageBoxText(box));
     if (pressOk) {
@@ -740,11 +856,12 @@ int cmd_msgbox(const Args& a, bool pressOk) {
     return kOk;
 }
 
-// msgbox-click <control> [timeout]: presses another button (id:6 for Yes, text:No, ...).
+// msgbox-click <control> [timeout] [caption]: presses another button
+// (id:6 for Yes, id:7 for No, text:Retry, ...).
 int cmd_msgbox_click(const Args& a) {
-    need(a, 2, L"msgbox-click <control> [timeout]");
+    need(a, 2, L"msgbox-click <control> [timeout] [caption]");
     DWORD timeout = parseTimeout(a, 2, kDefaultTimeout);
-    HWND box = waitMessageBox(timeout);
+    HWND box = waitMessageBox(timeout, a.size() > 3 ? &a[3] : nullptr);
     out(getText(box));
     out(messageBoxText(box));
     clickButton(waitControl(box, a[1], g_findWait));
@@ -909,17 +1026,18 @@ const wchar_t kUsageText[] =
     L"  state <window> <control>                      visible enabled checked focused\n"
     L"  items <window> <control>                      list/combo box items\n"
     L"  select <window> <control> <index>\n"
-    L"  key <window> <vk> [down|up|both] [ctrl|shift|alt ...] [to=<control>]\n"
-    L"  mouse <window> <control> X Y [left|right|double|move]\n"
-    L"  msgbox [timeout]                              print caption, then text\n"
-    L"  msgbox-ok [timeout]\n"
-    L"  msgbox-click <control> [timeout]\n"
+    L"  key <window> <vk> [down|up|both] [ctrl|shift|alt ...] [to=<control>] [real]\n"
+    L"  mouse <window> <control> X Y [left|right|double|move] [real]\n"
+    L"  windows                                       visible top-level windows\n"
+    L"  msgbox [timeout] [caption]                    print caption, then text\n"
+    L"  msgbox-ok [timeout] [caption]                 ... and press OK\n"
+    L"  msgbox-click <control> [timeout] [caption]    ... and press that button\n"
     L"  close <window>\n"
     L"  pid <window>\n"
     L"  wait-exit <pid|window> [timeout]\n"
     L"  expect-exit <pid|window> <timeout> <command> [args...]\n"
     L"  run <exe> [timeout] [-- args...]\n"
-    L"window: CAPTION | #class:NAME | #pid:N | 0xHWND\n"
+    L"window: CAPTION | #class:NAME | #contains:TEXT | #pid:N | 0xHWND\n"
     L"control: id:N | text:CAPTION | class:NAME[#N] | at:X,Y | 0xHWND\n";
 
 int dispatch(const Args& a) {
@@ -939,6 +1057,7 @@ int dispatch(const Args& a) {
     if (c == L"select") return cmd_select(a);
     if (c == L"key") return cmd_key(a);
     if (c == L"mouse") return cmd_mouse(a);
+    if (c == L"windows") return cmd_windows(a);
     if (c == L"msgbox") return cmd_msgbox(a, false);
     if (c == L"msgbox-ok") return cmd_msgbox(a, true);
     if (c == L"msgbox-click") return cmd_msgbox_click(a);

@@ -31,6 +31,9 @@ _wh_log() { printf 'wine-harness: %s\n' "$*" >&2; }
 # Milliseconds since the epoch.
 _wh_now_ms() { local t; t=$(date +%s%N); echo $((t / 1000000)); }
 
+# Seconds (fractions allowed) to milliseconds.
+_wh_seconds_to_ms() { awk -v t="$1" 'BEGIN { printf "%d", t * 1000 }'; }
+
 # Start time of a process (clock ticks since boot): with the pid it names one
 # process for good, so a recycled pid is never taken for ours.
 _wh_proc_start() {
@@ -71,9 +74,10 @@ _wh_close_fds() {
 }
 
 # wait_for_file PATH [TIMEOUT_S=10]: poll until PATH exists and is non-empty.
+# Timeouts here are in seconds and may be fractions (0.5).
 wait_for_file() {
     local path=$1 timeout=${2:-10} end
-    end=$(( $(_wh_now_ms) + ${timeout%.*} * 1000 ))
+    end=$(( $(_wh_now_ms) + $(_wh_seconds_to_ms "$timeout") ))
     while [[ ! -s $path ]]; do
         if (( $(_wh_now_ms) >= end )); then
             _wh_log "timed out after ${timeout}s waiting for $path"
@@ -86,7 +90,7 @@ wait_for_file() {
 # wait_for_pid_exit PID [TIMEOUT_S=10]: poll until a Unix process is gone.
 wait_for_pid_exit() {
     local pid=$1 timeout=${2:-10} end
-    end=$(( $(_wh_now_ms) + ${timeout%.*} * 1000 ))
+    end=$(( $(_wh_now_ms) + $(_wh_seconds_to_ms "$timeout") ))
     while kill -0 "$pid" 2>/dev/null; do
         # a zombie child counts as gone
         [[ $(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null) == Z ]] && return 0

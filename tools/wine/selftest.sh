@@ -77,7 +77,7 @@ static LRESULT CALLBACK WndProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         for (auto x : c) SendMessageW(x, WM_SETFONT, (WPARAM)f, 0);
         int argc = 0;
         wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-        if (argc > 1) status(argv[1]);
+        if (argc > 1) SetWindowTextW(g_edit, argv[1]);
         return 0;
     }
     case WM_COMMAND:
@@ -102,6 +102,16 @@ static LRESULT CALLBACK WndProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         }
         return 0;
     case WM_SYSKEYUP:
+        return 0;
+    case WM_MOUSEMOVE: {
+        TRACKMOUSEEVENT t = {sizeof t, TME_LEAVE, h, 0};
+        TrackMouseEvent(&t);
+        swprintf(b, 300, L"move %d,%d", (short)LOWORD(l), (short)HIWORD(l));
+        status(b);
+        return 0;
+    }
+    case WM_MOUSELEAVE:
+        status(L"leave");
         return 0;
     case WM_LBUTTONDOWN:
         swprintf(b, 300, L"click %d,%d", (short)LOWORD(l), (short)HIWORD(l));
@@ -158,12 +168,14 @@ pid=$(wine_run_bg "$tmp/测试程序.exe" "参数 一")
 hwnd=$(vyrdrive wait-window "$W" 20000)
 echo "window up after $(( $(ms) - t_case )) ms"
 check "wait-window prints a handle" 1 "$([[ $hwnd == 0x* ]] && echo 1 || echo 0)"
-check "Unicode argument reaches the program" "参数 一" "$(vyrdrive text "$W" id:103)"
+check "Unicode argument reaches the program" "参数 一" "$(vyrdrive text "$W" id:102)"
 check "caption by class" "$W" "$(vyrdrive caption '#class:VyrSelfTest')"
+check "caption by part" "$W" "$(vyrdrive caption '#contains:窗口')"
+check "windows" "$hwnd" "$(vyrdrive windows | awk -F'\t' '$3 == "VyrSelfTest" {print $1}')"
 
 listing=$(vyrdrive list "$W")
 check "list: button" "0	Button	101	10	10	100	30	1	确定(&O)" "$(sed -n 1p <<<"$listing")"
-check "list: edit" "1	Edit	102	10	50	200	24	1	" "$(sed -n 2p <<<"$listing")"
+check "list: edit" "1	Edit	102	10	50	200	24	1	参数 一" "$(sed -n 2p <<<"$listing")"
 check "list: count" 5 "$(wc -l <<<"$listing")"
 
 vyrdrive set-text "$W" class:Edit "世界"
@@ -178,6 +190,17 @@ vyrdrive key "$W" X alt shift "to=$hwnd"
 check "key with alt+shift" "key 88 sys ctrl=0 shift=1 alt=1" "$(vyrdrive text "$W" id:103)"
 vyrdrive mouse "$W" "$hwnd" 200 150
 check "mouse" "click 200,150" "$(vyrdrive text "$W" id:103)"
+vyrdrive mouse "$W" "$hwnd" 300 150 move
+check "mouse move" "move 300,150" "$(vyrdrive text "$W" id:103)"
+check_rc "hover is not left at once" 3 vyrdrive wait-text "$W" id:103 leave 300
+vyrdrive mouse "$W" "$hwnd" 210 140 real
+check "real mouse click" "click 210,140" "$(vyrdrive text "$W" id:103)"
+vyrdrive key "$W" B ctrl real "to=$hwnd"
+check "real key with ctrl" "key 66 normal ctrl=1 shift=0 alt=0" "$(vyrdrive text "$W" id:103)"
+vyrdrive key "$W" Z ctrl "to=$hwnd"
+check "modifiers released after real keys" "key 90 normal ctrl=1 shift=0 alt=0" "$(vyrdrive text "$W" id:103)"
+vyrdrive key "$W" Z "to=$hwnd"
+check "modifiers released after posted keys" "key 90 normal ctrl=0 shift=0 alt=0" "$(vyrdrive text "$W" id:103)"
 
 vyrdrive select "$W" class:ListBox 1
 check "select in list box" "sel 104 1" "$(vyrdrive text "$W" id:103)"
@@ -189,8 +212,9 @@ check "msgbox" "提示
 wine_harness_screenshot "$tmp/shot.png"
 check "screenshot is not blank" 1 \
     "$(convert "$tmp/shot.png" -format '%[fx:mean>0.01]' info: 2>/dev/null || echo error)"
+check_rc "msgbox with another caption" 3 vyrdrive msgbox 200 "别的"
 check "msgbox-ok" "提示
-你好，世界" "$(vyrdrive msgbox-ok)"
+你好，世界" "$(vyrdrive msgbox-ok 5000 提示)"
 check_rc "no message box left" 3 vyrdrive msgbox 200
 check_rc "wait-text after the box" 0 vyrdrive wait-text "$W" id:103 "已关闭" 5000
 
@@ -208,7 +232,7 @@ echo "case: $(( $(ms) - t_case )) ms"
 t_run=$(ms)
 p2=$(vyrdrive run "$tmp/app.exe" 10000 -- "第二 个" 2>&1 | cat)
 echo "run: $(( $(ms) - t_run )) ms"
-check_rc "run: argument and window" 0 vyrdrive wait-text "#pid:$p2" id:103 "第二 个" 5000
+check_rc "run: argument and window" 0 vyrdrive wait-text "#pid:$p2" id:102 "第二 个" 5000
 check "expect-exit after close" 7 "$(vyrdrive expect-exit "$p2" 5000 close "#pid:$p2")"
 
 if (( failures == 0 )); then
