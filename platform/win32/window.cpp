@@ -115,7 +115,8 @@ LRESULT CALLBACK controlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
     const Control* control = findControl(static_cast<ControlId>(id));
     if (control && isKeyMessage(message)) deliverKey(message, wParam, control);
     if (control && message == WM_LBUTTONDOWN && theProgramWindow().events.mousePressed)
-        theProgramWindow().events.mousePressed(control->id, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), modifierState(0));
+        theProgramWindow().events.mousePressed(control->id, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
+                                               modifierState(0));
     if (control && message == WM_CHAR && refusesCharacter(*control, wParam)) return 0;
     // A handler may have ended the window.
     if (!IsWindow(handle)) return 0;
@@ -217,15 +218,20 @@ HWND createStandardControl(HWND parent, const ControlSpec& spec) {
     const StandardControl standard = standardControl(spec.kind);
     const DWORD style = WS_CHILD | standard.style | (spec.shown ? WS_VISIBLE : 0) | (spec.tabStop ? WS_TABSTOP : 0);
     const int height = spec.kind == ControlKind::ComboBox ? spec.height + dropDownListHeight : spec.height;
-    return CreateWindowExW(standard.extendedStyle, standard.className, toWide(spec.text ? spec.text : "").c_str(), style,
-                           spec.left, spec.top, spec.width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+    const std::wstring text = toWide(spec.text ? spec.text : "");
+    return CreateWindowExW(standard.extendedStyle, standard.className, text.c_str(), style, spec.left, spec.top,
+                           spec.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND createControl(HWND parent, const ControlSpec& spec) {
     if (spec.kind == ControlKind::TransparentLabel) return win32::createTransparentLabel(parent, spec);
     if (spec.kind == ControlKind::DrawingBoard) return win32::createDrawingBoard(parent, spec);
     return createStandardControl(parent, spec);
+}
+
+HFONT createControlFont(const Control& control) {
+    return win32::createFont(control.face, control.font.height, control.font.weight, control.font.gb2312);
 }
 
 void applyFont(Control& control, HFONT font) {
@@ -243,7 +249,7 @@ void addControl(const ControlSpec& spec) {
     const bool standard = spec.kind != ControlKind::TransparentLabel && spec.kind != ControlKind::DrawingBoard;
     if (standard) {
         SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        if (spec.font.face) applyFont(control, win32::createFont(control.face, spec.font.height, spec.font.weight, spec.font.gb2312));
+        if (spec.font.face) applyFont(control, createControlFont(control));
     }
     // The multi-line label is the ground that other controls may lie on.
     if (spec.kind == ControlKind::WrappingLabel)
@@ -292,9 +298,11 @@ int runWindow(const WindowSpec& spec, const WindowEvents& events) {
     Window& window = theProgramWindow();
     window.events = events;
     registerWindowClass(spec);
-    window.handle = CreateWindowExW(0, windowClass, toWide(spec.caption).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                    (screenWidth() - spec.width) / 2, (screenHeight() - spec.height) / 2, spec.width,
-                                    spec.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    // A fixed border with the system menu and its close box, nothing else.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    window.handle = CreateWindowExW(0, windowClass, toWide(spec.caption).c_str(), style, (screenWidth() - spec.width) / 2,
+                                    (screenHeight() - spec.height) / 2, spec.width, spec.height, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
     window.controls.reserve(static_cast<size_t>(spec.controlCount));
     for (int i = 0; i < spec.controlCount; ++i) addControl(spec.controls[i]);
     if (events.created) events.created();
@@ -360,7 +368,9 @@ void addListEntry(ControlId id, const Text& entry) {
     SendMessageW(handleOf(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(entry).c_str()));
 }
 
-void setListSelection(ControlId id, int index) { SendMessageW(handleOf(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+void setListSelection(ControlId id, int index) {
+    SendMessageW(handleOf(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
 
 Text listText(ControlId id) { return text(id); }
 
@@ -368,7 +378,7 @@ void setFontName(ControlId id, const Text& face) {
     Control* control = findControl(id);
     if (!control) return;
     control->face = face;
-    applyFont(*control, win32::createFont(face, control->font.height, control->font.weight, control->font.gb2312));
+    applyFont(*control, createControlFont(*control));
 }
 
 void setFont(ControlId id, const Text& face, int points) {
@@ -380,7 +390,7 @@ void setFont(ControlId id, const Text& face, int points) {
     }
     control->face = face;
     control->font.height = win32::pointsToPixels(points);
-    applyFont(*control, win32::createFont(face, control->font.height, control->font.weight, control->font.gb2312));
+    applyFont(*control, createControlFont(*control));
 }
 
 void drawRoundedBox(ControlId board, int left, int top, int right, int bottom) {
