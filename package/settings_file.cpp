@@ -23,8 +23,10 @@ SettingsNumber settingsNumber(const Text& value) {
     return {number, textLength(integerToText(number)) == textLength(value)};
 }
 
+static const char* const functionKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
+const int firstFunctionKey = 112;
+
 HotkeyVerdict hotkeyVerdict(const Text& value) {
-    static const char* const functionKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
     switch (textLength(value)) {
         case 0: return HotkeyVerdict::HotkeyEmpty;
         case 1: return HotkeyVerdict::HotkeyAccepted;
@@ -35,6 +37,12 @@ HotkeyVerdict hotkeyVerdict(const Text& value) {
             return HotkeyVerdict::HotkeyWrong;
         default: return HotkeyVerdict::HotkeyWrong;
     }
+}
+
+Text keyName(int keyCode) {
+    const int function = keyCode - firstFunctionKey;
+    if (function >= 0 && function < 12) return functionKeys[function];
+    return charFromCode(keyCode);
 }
 
 static bool headerMatches(const LineList& lines) {

@@ -39,6 +39,10 @@ SettingsNumber settingsNumber(const Text& value);
 enum class HotkeyVerdict { HotkeyEmpty, HotkeyAccepted, HotkeyWrong };
 HotkeyVerdict hotkeyVerdict(const Text& value);
 
+// The name a key press is compared by, and stored as a hotkey: "F1" to "F12"
+// for the codes 112 to 123, otherwise the one byte of the code.
+Text keyName(int keyCode);
+
 // What the player's start-up concludes from the lines: the hotkey warnings in
 // the order they are shown, then at most one fatal verdict.
 enum class SettingsVerdict { Accepted, Incomplete, UnrecognisedItem, Invalid };

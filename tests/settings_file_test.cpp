@@ -66,6 +66,17 @@ TEST(SettingsValues, HotkeyVerdicts) {
     for (const Case& c : cases) EXPECT_EQ(hotkeyVerdict(c.value), c.verdict) << "value: " << c.value;
 }
 
+TEST(SettingsValues, KeysAreNamedAsHotkeysAreStored) {
+    struct Case {
+        int keyCode;
+        Text name;
+    } cases[] = {
+        {65, "A"},   {32, " "},     {48, "0"},   {111, "o"},   {112, "F1"},
+        {121, "F10"}, {123, "F12"}, {124, "|"}, {189, "\xBD"}, {27, "\x1B"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(keyName(c.keyCode), c.name) << "key code " << c.keyCode;
+}
+
 struct CheckCase {
     const char* what;
     LineList lines;
