@@ -1,8 +1,9 @@
 #include <windows.h>
 
-#include "package/menu_package.h"
+#include "package/line_file.h"
+#include "wizard/wizard_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     enterProgramFolder();
-    return 0;
+    return platform::runWindow(wizardWindow, wizardEvents);
 }
