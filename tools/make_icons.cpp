@@ -1,4 +1,5 @@
-// make_icons.cpp - draws the disc icon and writes the icon files in assets/.
+// make_icons.cpp - draws the disc icon and the board pointer and writes the
+// icon and cursor files in assets/.
 //
 // Regenerate (from the repository root):
 //   g++ -O2 -std=c++17 tools/make_icons.cpp -o /tmp/make_icons && /tmp/make_icons
@@ -7,14 +8,16 @@
 // Output:
 //   assets/VYR.ico     default disc icon, 64/48/32/24/16 px, 32-bit with alpha
 //   assets/player.ico  menu player window icon, 32/16 px, 32-bit with alpha
+//   assets/board.cur   menu player board pointer, 32 px, 32-bit with alpha
 //
 // Every size is rendered directly from the same vector description of the
-// disc with 8x8 supersampling, so edges stay smooth even at 16 px.
+// picture with 8x8 supersampling, so edges stay smooth even at 16 px.
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -131,14 +134,67 @@ struct Disc {
     }
 };
 
+// The board pointer: an arrow in the colours of the menu's entry boxes (dark
+// blue inside a green line) over a soft shadow, so that it shows on the dark
+// board picture and on the boxes alike. Its hot spot is the tip at (1, 1).
+struct Pointer {
+    struct Point {
+        double x, y;
+    };
+    std::vector<Point> outline{{1.2, 1.2}, {1.2, 22.5}, {6.4, 17.6}, {10.0, 25.6}, {13.6, 24.0},
+                               {10.0, 16.2}, {17.0, 16.2}};
+
+    bool inside(double x, double y) const {
+        bool in = false;
+        for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+            const Point& a = outline[i];
+            const Point& b = outline[j];
+            if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) in = !in;
+        }
+        return in;
+    }
+
+    double edgeDistance(double x, double y) const {
+        double nearest = 1e9;
+        for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+            const Point& a = outline[i];
+            const Point& b = outline[j];
+            const double dx = b.x - a.x, dy = b.y - a.y;
+            const double t = clamp01(((x - a.x) * dx + (y - a.y) * dy) / (dx * dx + dy * dy));
+            nearest = std::min(nearest, std::hypot(x - a.x - t * dx, y - a.y - t * dy));
+        }
+        return nearest;
+    }
+
+    Rgba sample(double x, double y) const {
+        const double line = 0.9;  // half the width of the green line
+        const bool in = inside(x, y);
+        const double edge = edgeDistance(x, y);
+        if (edge < line) return rgb(0, 224, 128);
+        if (in) {
+            // A little light from the tip down the arrow.
+            const double t = clamp01((x + y) / 36.0);
+            return mixColour(rgb(20, 92, 150), rgb(0, 48, 91), t);
+        }
+        // The shadow: the arrow again, 1.5 pixels down and right, blurred.
+        const double sx = x - 1.5, sy = y - 1.5;
+        const double shadowEdge = edgeDistance(sx, sy);
+        const double shadow = inside(sx, sy) ? 0.45 : 0.45 * clamp01(1.0 - shadowEdge / 1.6);
+        Rgba c = rgb(0, 0, 0);
+        c.a = shadow;
+        return c;
+    }
+};
+
 struct Image {
     int size = 0;
     std::vector<uint8_t> bgra;  // top-down rows, 4 bytes per pixel
 };
 
-Image render(int px) {
+using Sampler = std::function<Rgba(double x, double y)>;
+
+Image render(int px, const Sampler& sample) {
     const int ss = 8;  // supersampling factor per axis
-    Disc disc(px);
     Image img;
     img.size = px;
     img.bgra.assign(static_cast<size_t>(px) * px * 4, 0);
@@ -149,7 +205,7 @@ Image render(int px) {
                 for (int sx = 0; sx < ss; ++sx) {
                     double fx = x + (sx + 0.5) / ss;
                     double fy = y + (sy + 0.5) / ss;
-                    Rgba c = disc.sample(fx, fy);
+                    Rgba c = sample(fx, fy);
                     pr += c.r * c.a;
                     pg += c.g * c.a;
                     pb += c.b * c.a;
@@ -220,25 +276,42 @@ void appendImage(std::vector<uint8_t>& out, const Image& img) {
     }
 }
 
-std::vector<uint8_t> buildIcon(const std::vector<int>& sizes) {
+// An icon file (type 1), or a cursor file (type 2), whose directory entries
+// hold the hot spot where an icon's hold its planes and bit count.
+std::vector<uint8_t> buildImageFile(int type, const std::vector<Image>& images, int hotX, int hotY) {
     std::vector<uint8_t> out;
     put16(out, 0);  // reserved
-    put16(out, 1);  // type: icon
-    put16(out, static_cast<uint32_t>(sizes.size()));
-    uint32_t offset = 6 + 16 * static_cast<uint32_t>(sizes.size());
-    for (int s : sizes) {
+    put16(out, static_cast<uint32_t>(type));
+    put16(out, static_cast<uint32_t>(images.size()));
+    uint32_t offset = 6 + 16 * static_cast<uint32_t>(images.size());
+    for (const Image& img : images) {
+        const int s = img.size;
         out.push_back(static_cast<uint8_t>(s >= 256 ? 0 : s));  // width
         out.push_back(static_cast<uint8_t>(s >= 256 ? 0 : s));  // height
         out.push_back(0);                                      // colour count
         out.push_back(0);                                      // reserved
-        put16(out, 1);                                         // planes
-        put16(out, 32);                                        // bit count
+        put16(out, static_cast<uint32_t>(hotX));               // icon: planes
+        put16(out, static_cast<uint32_t>(hotY));               // icon: bit count
         put32(out, imageBytes(s));
         put32(out, offset);
         offset += imageBytes(s);
     }
-    for (int s : sizes) appendImage(out, render(s));
+    for (const Image& img : images) appendImage(out, img);
     return out;
+}
+
+std::vector<uint8_t> buildIcon(const std::vector<int>& sizes) {
+    std::vector<Image> images;
+    for (int s : sizes) {
+        const Disc disc(s);
+        images.push_back(render(s, [&disc](double x, double y) { return disc.sample(x, y); }));
+    }
+    return buildImageFile(1, images, 1, 32);
+}
+
+std::vector<uint8_t> buildCursor() {
+    const Pointer pointer;
+    return buildImageFile(2, {render(32, [&pointer](double x, double y) { return pointer.sample(x, y); })}, 1, 1);
 }
 
 bool writeFile(const std::string& path, const std::vector<uint8_t>& data) {
@@ -260,5 +333,6 @@ int main(int argc, char** argv) {
     std::string dir = argc > 1 ? argv[1] : "assets";
     bool ok = writeFile(dir + "/VYR.ico", buildIcon({64, 48, 32, 24, 16}));
     ok = writeFile(dir + "/player.ico", buildIcon({32, 16})) && ok;
+    ok = writeFile(dir + "/board.cur", buildCursor()) && ok;
     return ok ? 0 : 1;
 }
