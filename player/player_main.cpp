@@ -1,8 +1,9 @@
 #include <windows.h>
 
 #include "package/line_file.h"
+#include "player/menu_player.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     enterProgramFolder();
-    return 0;
+    return platform::runWindow(menuWindow, menuWindowEvents);
 }
