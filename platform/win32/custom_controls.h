@@ -10,6 +10,10 @@
 
 namespace platform::win32 {
 
+// The cursor resource of a program whose boards have a pointer of their own;
+// without it a board shows the arrow.
+const int boardPointerResource = 2;
+
 HWND createTransparentLabel(HWND parent, const ControlSpec& spec);
 HWND createDrawingBoard(HWND parent, const ControlSpec& spec);
 void setBoardFont(HWND board, const Text& face, int points);
