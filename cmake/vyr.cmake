@@ -12,18 +12,23 @@ function(vyr_gbk_texts target)
 endfunction()
 
 # The Windows programs start from a CD: no exceptions, no RTTI, no unwind
-# tables, unused code dropped.
+# tables, unused code dropped. C++20 keeps libstdc++ from declaring its
+# prebuilt std::string instantiations, which carry the exception machinery;
+# the programs have one thread, so local statics need no locking (which
+# would bring in the threads library).
 function(vyr_small_code target)
   vyr_gbk_texts(${target})
   if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_features(${target} PRIVATE cxx_std_20)
     target_compile_options(${target} PRIVATE -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-                                             -ffunction-sections -fdata-sections)
+                                             -fno-threadsafe-statics -ffunction-sections -fdata-sections)
   endif()
 endfunction()
 
 function(vyr_windows_program target)
   vyr_small_code(${target})
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_link_libraries(${target} PRIVATE vyr_no_throw)
     target_link_options(${target} PRIVATE -static -s -mwindows -municode -Wl,--gc-sections)
   endif()
 endfunction()

@@ -1,7 +1,5 @@
 #include "text_ops.h"
 
-#include <cstdio>
-
 int textLength(const Text& t) { return static_cast<int>(t.size()); }
 
 Text leftPart(const Text& t, int n) {
@@ -78,12 +76,6 @@ Text integerToText(std::int32_t n) {
     } while (magnitude != 0);
     if (n < 0) digits[--pos] = '-';
     return Text(digits + pos, sizeof digits - static_cast<size_t>(pos));
-}
-
-Text realToText(double x) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.13g", x);
-    return Text(buffer);
 }
 
 LineList splitText(const Text& t, const Text& delimiter) {
