@@ -24,7 +24,7 @@ case "${1:-}" in
   *) echo "usage: $0 --short | --long SECONDS [TARGET...]" >&2; exit 2 ;;
 esac
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(split_lines read_lines text_integer settings_values settings_check)
+[ ${#targets[@]} -gt 0 ] || targets=(split_lines read_lines text_integer settings_values settings_check player_layout)
 
 # The seed folders of each target.
 seeds() {
