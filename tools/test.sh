@@ -8,3 +8,4 @@ cd "$root/build"
 ctest --output-on-failure -j "$(nproc)"
 bash "$root/tools/sanitize.sh"
 bash "$root/tools/fuzz.sh" --short
+bash "$root/tools/e2e.sh"
