@@ -211,7 +211,18 @@ wizard_start() {
     mkdir -p "$1"
     cp "$WIZARD_EXE" "$1/VYRwizard.exe"
     WIZARD_JOB=$(wine_run_bg "$1/VYRwizard.exe")
-    need "the wizard's window opens" vyrdrive wait-window "$WIZARD_CAPTION" 20000 >/dev/null
+    need_window "$WIZARD_CAPTION" "$1" "the wizard's window opens"
+}
+
+# need_window CAPTION DIR WHAT: waits up to 20 s for the window; when it does
+# not come, the windows there are and a screenshot go to the log and DIR, and
+# the case ends.
+need_window() {
+    vyrdrive wait-window "$1" 20000 >/dev/null && return 0
+    printf '  FAIL  %s\n      windows on the screen:\n' "$3"
+    vyrdrive windows 2>&1 | sed 's/^/        /'
+    wine_harness_screenshot "$2/no-window.png" && printf '      screenshot: %s\n' "$2/no-window.png"
+    exit 1
 }
 
 wizard() { vyrdrive "$1" "$WIZARD_CAPTION" "${@:2}"; }
@@ -225,10 +236,15 @@ answer() {
     [[ -z $2 ]] || wizard type "class:Edit#$1" "$2"
 }
 
-# hotkey KEY: releases KEY in the hotkey box (the third box), as typed.
+# hotkey KEY: presses, then releases KEY in the hotkey box (the third box).
+# Keys are posted to the control: input through SendInput depends on which
+# window Wine takes for the foreground at that moment, and was lost now and
+# then on a busy machine. The release is posted once the press has been
+# handled, so that the character the press types comes before it, as it does
+# from a keyboard.
 hotkey() {
-    wizard mouse "class:Edit#3" 4 4 left real
-    wizard key "$1" real
+    wizard key "$1" down "to=class:Edit#3"
+    wizard key "$1" up "to=class:Edit#3"
 }
 
 # wizard_exit_code: waits for the wizard to end and prints its exit code.

@@ -44,6 +44,7 @@ cases=(
     "case_settings_blank_line|menu: a blank line after the last item"
     "case_settings_header_changed|menu: bad hotkeys before a changed header line"
     "case_settings_100_items|menu: 100 items"
+    "case_settings_hotkey_warnings|menu: bad hotkeys are warned of, then the menu opens"
     "case_own_name_upper|menu: run as VYRRUN.EXE"
     "case_own_name_lower|menu: run as vyrrun.exe"
     "case_settings_minus_key_byte|menu: the minus key's byte as a hotkey, on the last item and on item 1 of 2"
@@ -72,6 +73,9 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 started=$(_wh_now_ms)
 wine_harness_start "$E2E_BUILD/e2e-wine"
+# Bring up the prefix's services and desktop before the first case, so that
+# no case starts its program while they are still starting.
+timeout 120 wine "$VYRDRIVE_EXE" windows >/dev/null 2>&1 || echo "e2e: the Wine desktop did not answer" >&2
 
 passed=0
 failed=0

@@ -8,6 +8,8 @@ check_font_list() {
     local items selected
     items=$(wizard items class:ComboBox)
     selected=$(awk -F'\t' '$2 == "*" { print $3 }' <<<"$items")
+    check "the font list names no font twice in a row" "" \
+        "$(awk -F'\t' 'NR > 1 && $3 == last { print $3 } { last = $3 }' <<<"$items")"
     if awk -F'\t' '$3 == "宋体" { found = 1 } END { exit !found }' <<<"$items"; then
         check "the font list selects 宋体" "宋体" "$selected"
         check "the font box shows 宋体" "宋体" "$(wizard text class:ComboBox)"
@@ -237,10 +239,9 @@ case_wizard_typed() {
     press 预览
     # what the player makes of item 12's hotkey byte is the menu cases' concern
     start_up_boxes - "$TYPED_TITLE"
-    need "预览: the menu window opens with the title as its caption" \
-        vyrdrive wait-window "$TYPED_TITLE" 10000 >/dev/null
+    need_window "$TYPED_TITLE" "$dir" "预览: the menu window opens with the title as its caption"
     check_that "预览 runs the player of the package" running_program "$out/VYRrun.exe"
-    vyrdrive key "$TYPED_TITLE" ESCAPE real
+    vyrdrive key "$TYPED_TITLE" ESCAPE
     check_that "Esc closes the menu" vyrdrive wait-gone "$TYPED_TITLE" 5000
     check "the wizard stays at Finished" "预览 完成" "$(wizard text id:14) $(wizard text id:15)"
     press 完成
