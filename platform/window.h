@@ -89,7 +89,7 @@ struct WindowEvents {
 // Makes the window from its template, centred on the screen, shows it, runs
 // the created event and then the event loop until the program ends. Handlers
 // left null are not called.
-int runWindow(const WindowSpec& spec, const WindowEvents& events);
+int runWindow(const WindowSpec& design, const WindowEvents& events);
 
 void setText(ControlId control, const Text& text);  // also a button's caption, the window's caption
 Text text(ControlId control);

@@ -13,7 +13,7 @@
 namespace platform::fake {
 
 struct Control {
-    ControlSpec spec;
+    ControlSpec design;
     Text text;
     bool visible;
     int left, top, width, height;

@@ -44,18 +44,18 @@ using fake::control;
 using fake::desktop;
 using fake::state;
 
-int runWindow(const WindowSpec& spec, const WindowEvents& events) {
+int runWindow(const WindowSpec& design, const WindowEvents& events) {
     auto& current = state();
     current.open = true;
     current.events = events;
     current.controls.clear();
-    const ControlSpec window{theWindow, ControlKind::Label, (desktop().screenWidth - spec.width) / 2,
-                             (desktop().screenHeight - spec.height) / 2, spec.width, spec.height, spec.caption, true,
+    const ControlSpec window{theWindow, ControlKind::Label, (desktop().screenWidth - design.width) / 2,
+                             (desktop().screenHeight - design.height) / 2, design.width, design.height, design.caption, true,
                              false, {}, 0, Align::Left, false, Pointer::Default, nullptr};
-    current.controls[theWindow] = {window, spec.caption, true, window.left, window.top, spec.width, spec.height,
+    current.controls[theWindow] = {window, design.caption, true, window.left, window.top, design.width, design.height,
                                    InputMode::Normal, {}, -1, Text(), 0};
-    for (int i = 0; i < spec.controlCount; ++i) {
-        const ControlSpec& c = spec.controls[i];
+    for (int i = 0; i < design.controlCount; ++i) {
+        const ControlSpec& c = design.controls[i];
         current.controls[c.id] = {c, c.text ? Text(c.text) : Text(), c.shown, c.left, c.top, c.width, c.height,
                                   InputMode::Normal, {}, -1, c.font.face ? Text(c.font.face) : Text(), 0};
     }

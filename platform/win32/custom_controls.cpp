@@ -41,7 +41,7 @@ RECT placeInParent(HWND control) {
 // ---- Transparent label
 
 struct Label {
-    ControlSpec spec;
+    ControlSpec design;
     HFONT font;
     HCURSOR cursor;
 };
@@ -66,17 +66,17 @@ void paintBehind(HWND label, HDC dc, const RECT& area) {
 void paintLabelText(HWND window, const Label& label, HDC dc, RECT area) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     const int length = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
-    const UINT align = label.spec.align == Align::Left ? DT_LEFT : label.spec.align == Align::Right ? DT_RIGHT : DT_CENTER;
+    const UINT align = label.design.align == Align::Left ? DT_LEFT : label.design.align == Align::Right ? DT_RIGHT : DT_CENTER;
     const UINT format = align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     SelectObject(dc, label.font);
     SetBkMode(dc, TRANSPARENT);
-    if (label.spec.shadow) {
+    if (label.design.shadow) {
         RECT shadow = area;
         OffsetRect(&shadow, 2, 2);
         SetTextColor(dc, RGB(0, 0, 0));
         DrawTextW(dc, text.c_str(), length, &shadow, format);
     }
-    SetTextColor(dc, label.spec.textColour);
+    SetTextColor(dc, label.design.textColour);
     DrawTextW(dc, text.c_str(), length, &area, format);
 }
 
@@ -116,7 +116,7 @@ LRESULT CALLBACK transparentLabelProc(HWND window, UINT message, WPARAM wParam, 
         }
         case WM_NCDESTROY:
             if (label) {
-                if (label->spec.font.face) DeleteObject(label->font);
+                if (label->design.font.face) DeleteObject(label->font);
                 delete label;
             }
             break;
@@ -209,10 +209,10 @@ void registerClass(const wchar_t* name, WNDPROC procedure) {
     RegisterClassW(&windowClass);
 }
 
-HWND createChild(const wchar_t* className, HWND parent, const ControlSpec& spec, DWORD style) {
-    return CreateWindowExW(0, className, toWide(spec.text ? spec.text : "").c_str(),
-                           WS_CHILD | style | (spec.shown ? WS_VISIBLE : 0), spec.left, spec.top, spec.width,
-                           spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+HWND createChild(const wchar_t* className, HWND parent, const ControlSpec& design, DWORD style) {
+    return CreateWindowExW(0, className, toWide(design.text ? design.text : "").c_str(),
+                           WS_CHILD | style | (design.shown ? WS_VISIBLE : 0), design.left, design.top, design.width,
+                           design.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -220,36 +220,36 @@ int atLeast(int value, int least) { return value < least ? least : value; }
 
 }  // namespace
 
-HWND createTransparentLabel(HWND parent, const ControlSpec& spec) {
+HWND createTransparentLabel(HWND parent, const ControlSpec& design) {
     registerClass(transparentLabelClass, transparentLabelProc);
-    HWND label = createChild(transparentLabelClass, parent, spec, 0);
+    HWND label = createChild(transparentLabelClass, parent, design, 0);
     // A later control goes beneath the earlier ones; a label that shows only
     // its text lies over whatever it overlaps, and takes the clicks there.
     SetWindowPos(label, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowLongPtrW(label, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(new Label{spec, fontFor(spec.font), cursorFor(spec.pointer)}));
+                      reinterpret_cast<LONG_PTR>(new Label{design, fontFor(design.font), cursorFor(design.pointer)}));
     return label;
 }
 
-HWND createDrawingBoard(HWND parent, const ControlSpec& spec) {
+HWND createDrawingBoard(HWND parent, const ControlSpec& design) {
     registerClass(drawingBoardClass, drawingBoardProc);
     // The board is the ground: what overlaps it lies above it and stays
     // visible and clickable, and the board does not paint over it.
-    HWND window = createChild(drawingBoardClass, parent, spec, WS_CLIPSIBLINGS);
+    HWND window = createChild(drawingBoardClass, parent, design, WS_CLIPSIBLINGS);
     SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The board's size follows the window's, which the screen bounds.
     const int width = atLeast(GetSystemMetrics(SM_CXSCREEN), boardPictureWidth);
     const int height = atLeast(GetSystemMetrics(SM_CYSCREEN), boardPictureHeight);
     HDC screen = GetDC(window);
     auto* board = new Board{CreateCompatibleDC(screen), CreateCompatibleBitmap(screen, width, height), nullptr,
-                            fontFor(spec.font), spec.font, cursorFor(spec.pointer)};
+                            fontFor(design.font), design.font, cursorFor(design.pointer)};
     ReleaseDC(window, screen);
     board->firstImage = SelectObject(board->dc, board->image);
     tileBoardPicture(board->dc, width, height);
-    if (spec.board) {
-        SelectObject(board->dc, CreatePen(PS_SOLID, spec.board->penWidth, spec.board->pen));
-        SelectObject(board->dc, CreateSolidBrush(spec.board->brush));
-        SetTextColor(board->dc, spec.board->text);
+    if (design.board) {
+        SelectObject(board->dc, CreatePen(PS_SOLID, design.board->penWidth, design.board->pen));
+        SelectObject(board->dc, CreateSolidBrush(design.board->brush));
+        SetTextColor(board->dc, design.board->text);
     }
     SetBkMode(board->dc, TRANSPARENT);
     SelectObject(board->dc, board->font);

@@ -14,8 +14,8 @@ namespace platform::win32 {
 // without it a board shows the arrow.
 const int boardPointerResource = 2;
 
-HWND createTransparentLabel(HWND parent, const ControlSpec& spec);
-HWND createDrawingBoard(HWND parent, const ControlSpec& spec);
+HWND createTransparentLabel(HWND parent, const ControlSpec& design);
+HWND createDrawingBoard(HWND parent, const ControlSpec& design);
 void setBoardFont(HWND board, const Text& face, int points);
 void drawBoardRoundedBox(HWND board, int left, int top, int right, int bottom);
 void drawBoardText(HWND board, int x, int y, const Text& text);

@@ -179,12 +179,12 @@ HICON programIcon(int metricX, int metricY) {
                                          GetSystemMetrics(metricX), GetSystemMetrics(metricY), 0));
 }
 
-void registerWindowClass(const WindowSpec& spec) {
+void registerWindowClass(const WindowSpec& design) {
     Window& window = theProgramWindow();
-    window.systemBackground = spec.systemBackground;
-    window.background = spec.background;
+    window.systemBackground = design.systemBackground;
+    window.background = design.background;
     window.backgroundBrush =
-        spec.systemBackground ? reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1) : CreateSolidBrush(spec.background);
+        design.systemBackground ? reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1) : CreateSolidBrush(design.background);
     WNDCLASSEXW windowClassSpec = {};
     windowClassSpec.cbSize = sizeof windowClassSpec;
     windowClassSpec.lpfnWndProc = windowProc;
@@ -214,20 +214,20 @@ StandardControl standardControl(ControlKind kind) {
     }
 }
 
-HWND createStandardControl(HWND parent, const ControlSpec& spec) {
-    const StandardControl standard = standardControl(spec.kind);
-    const DWORD style = WS_CHILD | standard.style | (spec.shown ? WS_VISIBLE : 0) | (spec.tabStop ? WS_TABSTOP : 0);
-    const int height = spec.kind == ControlKind::ComboBox ? spec.height + dropDownListHeight : spec.height;
-    const std::wstring text = toWide(spec.text ? spec.text : "");
-    return CreateWindowExW(standard.extendedStyle, standard.className, text.c_str(), style, spec.left, spec.top,
-                           spec.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+HWND createStandardControl(HWND parent, const ControlSpec& design) {
+    const StandardControl standard = standardControl(design.kind);
+    const DWORD style = WS_CHILD | standard.style | (design.shown ? WS_VISIBLE : 0) | (design.tabStop ? WS_TABSTOP : 0);
+    const int height = design.kind == ControlKind::ComboBox ? design.height + dropDownListHeight : design.height;
+    const std::wstring text = toWide(design.text ? design.text : "");
+    return CreateWindowExW(standard.extendedStyle, standard.className, text.c_str(), style, design.left, design.top,
+                           design.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND createControl(HWND parent, const ControlSpec& spec) {
-    if (spec.kind == ControlKind::TransparentLabel) return win32::createTransparentLabel(parent, spec);
-    if (spec.kind == ControlKind::DrawingBoard) return win32::createDrawingBoard(parent, spec);
-    return createStandardControl(parent, spec);
+HWND createControl(HWND parent, const ControlSpec& design) {
+    if (design.kind == ControlKind::TransparentLabel) return win32::createTransparentLabel(parent, design);
+    if (design.kind == ControlKind::DrawingBoard) return win32::createDrawingBoard(parent, design);
+    return createStandardControl(parent, design);
 }
 
 HFONT createControlFont(const Control& control) {
@@ -242,26 +242,26 @@ void applyFont(Control& control, HFONT font) {
 
 void subclass(HWND handle, ControlId id) { SetWindowSubclass(handle, controlProc, 0, static_cast<DWORD_PTR>(id)); }
 
-void addControl(const ControlSpec& spec) {
+void addControl(const ControlSpec& design) {
     Window& window = theProgramWindow();
-    Control control{spec.id, spec.kind, createControl(window.handle, spec), spec.font,
-                    spec.font.face ? Text(spec.font.face) : Text(), nullptr, InputMode::Normal};
-    const bool standard = spec.kind != ControlKind::TransparentLabel && spec.kind != ControlKind::DrawingBoard;
+    Control control{design.id, design.kind, createControl(window.handle, design), design.font,
+                    design.font.face ? Text(design.font.face) : Text(), nullptr, InputMode::Normal};
+    const bool standard = design.kind != ControlKind::TransparentLabel && design.kind != ControlKind::DrawingBoard;
     if (standard) {
         SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        if (spec.font.face) applyFont(control, createControlFont(control));
+        if (design.font.face) applyFont(control, createControlFont(control));
     }
     // The multi-line label is the ground that other controls may lie on.
-    if (spec.kind == ControlKind::WrappingLabel)
+    if (design.kind == ControlKind::WrappingLabel)
         SetWindowPos(control.handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    subclass(control.handle, spec.id);
+    subclass(control.handle, design.id);
     // Typing in a combo box happens in its edit field, a child of its own.
-    if (spec.kind == ControlKind::ComboBox) {
+    if (design.kind == ControlKind::ComboBox) {
         COMBOBOXINFO parts = {};
         parts.cbSize = sizeof parts;
-        if (GetComboBoxInfo(control.handle, &parts)) subclass(parts.hwndItem, spec.id);
+        if (GetComboBoxInfo(control.handle, &parts)) subclass(parts.hwndItem, design.id);
     }
-    window.hasTabStops = window.hasTabStops || spec.tabStop;
+    window.hasTabStops = window.hasTabStops || design.tabStop;
     window.controls.push_back(control);
 }
 
@@ -292,19 +292,19 @@ void resize(ControlId id, int width, int height) {
 
 HWND win32::programWindow() { return theProgramWindow().handle; }
 
-int runWindow(const WindowSpec& spec, const WindowEvents& events) {
+int runWindow(const WindowSpec& design, const WindowEvents& events) {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     Window& window = theProgramWindow();
     window.events = events;
-    registerWindowClass(spec);
+    registerWindowClass(design);
     // A fixed border with the system menu and its close box, nothing else.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    window.handle = CreateWindowExW(0, windowClass, toWide(spec.caption).c_str(), style, (screenWidth() - spec.width) / 2,
-                                    (screenHeight() - spec.height) / 2, spec.width, spec.height, nullptr, nullptr,
+    window.handle = CreateWindowExW(0, windowClass, toWide(design.caption).c_str(), style, (screenWidth() - design.width) / 2,
+                                    (screenHeight() - design.height) / 2, design.width, design.height, nullptr, nullptr,
                                     GetModuleHandleW(nullptr), nullptr);
-    window.controls.reserve(static_cast<size_t>(spec.controlCount));
-    for (int i = 0; i < spec.controlCount; ++i) addControl(spec.controls[i]);
+    window.controls.reserve(static_cast<size_t>(design.controlCount));
+    for (int i = 0; i < design.controlCount; ++i) addControl(design.controls[i]);
     if (events.created) events.created();
     if (!window.handle) return 0;
     ShowWindow(window.handle, SW_SHOW);

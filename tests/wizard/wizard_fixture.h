@@ -106,7 +106,7 @@ protected:
                      std::to_string(c.width);
             if (id == promptLabel) shown += "x" + std::to_string(c.height);
             if (c.inputMode == platform::InputMode::Integer) shown += " integer";
-            if (c.spec.kind == platform::ControlKind::Button) shown += " " + c.text;
+            if (c.design.kind == platform::ControlKind::Button) shown += " " + c.text;
         }
         return shown;
     }

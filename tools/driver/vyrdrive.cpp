@@ -236,7 +236,7 @@ std::vector<HWND> descendants(HWND parent) {
 // A visible child is one whose whole ancestry up to the top-level is visible.
 bool visible(HWND h) { return IsWindowVisible(h) != FALSE; }
 
-bool handleSpec(const std::wstring& s, HWND* out) {
+bool handleSelector(const std::wstring& s, HWND* out) {
     std::wstring v = s;
     if (startsWith(v, L"#hwnd:")) v = v.substr(6);
     else if (!startsWith(v, L"0x") && !startsWith(v, L"0X")) return false;
@@ -247,13 +247,13 @@ bool handleSpec(const std::wstring& s, HWND* out) {
 }
 
 // Looks once for a top-level window; nullptr if none.
-HWND findTopOnce(const std::wstring& spec) {
+HWND findTopOnce(const std::wstring& selector) {
     HWND h;
-    if (handleSpec(spec, &h)) return IsWindow(h) ? h : nullptr;
-    bool byClass = startsWith(spec, L"#class:");
-    bool byPid = startsWith(spec, L"#pid:");
-    bool byPart = startsWith(spec, L"#contains:");
-    std::wstring key = byClass ? spec.substr(7) : byPid ? spec.substr(5) : byPart ? spec.substr(10) : spec;
+    if (handleSelector(selector, &h)) return IsWindow(h) ? h : nullptr;
+    bool byClass = startsWith(selector, L"#class:");
+    bool byPid = startsWith(selector, L"#pid:");
+    bool byPart = startsWith(selector, L"#contains:");
+    std::wstring key = byClass ? selector.substr(7) : byPid ? selector.substr(5) : byPart ? selector.substr(10) : selector;
     long pid = 0;
     if (byPid && !parseLong(key, &pid)) fail(kUsage, L"bad pid: " + key);
     for (HWND w : topLevels()) {
@@ -273,12 +273,12 @@ HWND findTopOnce(const std::wstring& spec) {
     return nullptr;
 }
 
-HWND waitTop(const std::wstring& spec, DWORD timeout) {
+HWND waitTop(const std::wstring& selector, DWORD timeout) {
     ULONGLONG end = now() + timeout;
     for (;;) {
-        HWND h = findTopOnce(spec);
+        HWND h = findTopOnce(selector);
         if (h) return h;
-        if (now() >= end) fail(kTimeout, L"no window \"" + spec + L"\" after " + num(timeout) + L" ms");
+        if (now() >= end) fail(kTimeout, L"no window \"" + selector + L"\" after " + num(timeout) + L" ms");
         Sleep(kPoll);
     }
 }
@@ -292,13 +292,13 @@ RECT clientRectIn(HWND ctl, HWND top) {
 
 bool sameId(HWND h, long id) { return LOWORD(GetDlgCtrlID(h)) == LOWORD(id); }
 
-HWND findControlOnce(HWND top, const std::wstring& spec) {
+HWND findControlOnce(HWND top, const std::wstring& selector) {
     HWND h;
-    if (handleSpec(spec, &h)) return IsWindow(h) ? h : nullptr;
+    if (handleSelector(selector, &h)) return IsWindow(h) ? h : nullptr;
     std::vector<HWND> all = descendants(top);
-    if (startsWith(spec, L"id:")) {
+    if (startsWith(selector, L"id:")) {
         long id;
-        if (!parseLong(spec.substr(3), &id)) fail(kUsage, L"bad control id: " + spec);
+        if (!parseLong(selector.substr(3), &id)) fail(kUsage, L"bad control id: " + selector);
         HWND hidden = nullptr;
         for (HWND c : all) {
             if (!sameId(c, id)) continue;
@@ -307,8 +307,8 @@ HWND findControlOnce(HWND top, const std::wstring& spec) {
         }
         return hidden;
     }
-    if (startsWith(spec, L"text:")) {
-        std::wstring want = spec.substr(5);
+    if (startsWith(selector, L"text:")) {
+        std::wstring want = selector.substr(5);
         HWND other = nullptr;
         for (int pass = 0; pass < 2; ++pass) {
             for (HWND c : all) {
@@ -322,12 +322,12 @@ HWND findControlOnce(HWND top, const std::wstring& spec) {
         }
         return other;
     }
-    if (startsWith(spec, L"class:")) {
-        std::wstring cls = spec.substr(6);
+    if (startsWith(selector, L"class:")) {
+        std::wstring cls = selector.substr(6);
         long nth = 1;
         size_t hash = cls.rfind(L'#');
         if (hash != std::wstring::npos && hash > 0) {
-            if (!parseLong(cls.substr(hash + 1), &nth) || nth < 1) fail(kUsage, L"bad index in " + spec);
+            if (!parseLong(cls.substr(hash + 1), &nth) || nth < 1) fail(kUsage, L"bad index in " + selector);
             cls = cls.substr(0, hash);
         }
         for (HWND c : all) {
@@ -336,12 +336,12 @@ HWND findControlOnce(HWND top, const std::wstring& spec) {
         }
         return nullptr;
     }
-    if (startsWith(spec, L"at:")) {
-        std::wstring xy = spec.substr(3);
+    if (startsWith(selector, L"at:")) {
+        std::wstring xy = selector.substr(3);
         size_t comma = xy.find(L',');
         long x, y;
         if (comma == std::wstring::npos || !parseLong(xy.substr(0, comma), &x) || !parseLong(xy.substr(comma + 1), &y))
-            fail(kUsage, L"bad point: " + spec);
+            fail(kUsage, L"bad point: " + selector);
         HWND best = nullptr;
         long bestArea = 0;
         for (HWND c : all) {
@@ -354,16 +354,16 @@ HWND findControlOnce(HWND top, const std::wstring& spec) {
         }
         return best;
     }
-    fail(kUsage, L"bad control \"" + spec + L"\" (use id:N, text:CAPTION, class:NAME#N, at:X,Y)");
+    fail(kUsage, L"bad control \"" + selector + L"\" (use id:N, text:CAPTION, class:NAME#N, at:X,Y)");
 }
 
-HWND waitControl(HWND top, const std::wstring& spec, DWORD timeout) {
+HWND waitControl(HWND top, const std::wstring& selector, DWORD timeout) {
     ULONGLONG end = now() + timeout;
     for (;;) {
         if (!IsWindow(top)) fail(kFail, L"window " + hex((ULONG_PTR)top) + L" is gone");
-        HWND h = findControlOnce(top, spec);
+        HWND h = findControlOnce(top, selector);
         if (h) return h;
-        if (now() >= end) fail(kTimeout, L"no control \"" + spec + L"\" after " + num(timeout) + L" ms");
+        if (now() >= end) fail(kTimeout, L"no control \"" + selector + L"\" after " + num(timeout) + L" ms");
         Sleep(kPoll);
     }
 }
@@ -876,11 +876,11 @@ int cmd_close(const Args& a) {
     return kOk;
 }
 
-DWORD pidOf(const std::wstring& spec) {
+DWORD pidOf(const std::wstring& selector) {
     long v;
-    if (parseLong(spec, &v) && !startsWith(spec, L"0x")) return (DWORD)v;
+    if (parseLong(selector, &v) && !startsWith(selector, L"0x")) return (DWORD)v;
     DWORD pid = 0;
-    GetWindowThreadProcessId(waitTop(spec, g_findWait), &pid);
+    GetWindowThreadProcessId(waitTop(selector, g_findWait), &pid);
     return pid;
 }
 
@@ -996,8 +996,8 @@ int cmd_run(const Args& a) {
     out(num((long)pi.dwProcessId));
     if (timeout > 0) {
         ULONGLONG end = now() + timeout;
-        std::wstring spec = L"#pid:" + num((long)pi.dwProcessId);
-        while (!findTopOnce(spec)) {
+        std::wstring selector = L"#pid:" + num((long)pi.dwProcessId);
+        while (!findTopOnce(selector)) {
             if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) {
                 DWORD code = 0;
                 GetExitCodeProcess(pi.hProcess, &code);
