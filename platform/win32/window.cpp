@@ -111,8 +111,21 @@ bool refusesCharacter(const Control& control, WPARAM character) {
     return !((character >= '0' && character <= '9') || character == '-');
 }
 
-LRESULT CALLBACK controlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR id) {
-    const Control* control = findControl(static_cast<ControlId>(id));
+// Each control keeps its identity and its own window procedure as window
+// properties: subclassing this way needs nothing from the common controls.
+const wchar_t controlIdProperty[] = L"VYRControlId";
+const wchar_t originalProcProperty[] = L"VYRControlProc";
+
+LRESULT CALLBACK controlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto original = reinterpret_cast<WNDPROC>(GetPropW(handle, originalProcProperty));
+    const auto id = static_cast<ControlId>(reinterpret_cast<INT_PTR>(GetPropW(handle, controlIdProperty)));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropW(handle, originalProcProperty);
+        RemovePropW(handle, controlIdProperty);
+        return CallWindowProcW(original, handle, message, wParam, lParam);
+    }
+    const Control* control = findControl(id);
     if (control && isKeyMessage(message)) deliverKey(message, wParam, control);
     if (control && message == WM_LBUTTONDOWN && theProgramWindow().events.mousePressed)
         theProgramWindow().events.mousePressed(control->id, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
@@ -120,7 +133,7 @@ LRESULT CALLBACK controlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
     if (control && message == WM_CHAR && refusesCharacter(*control, wParam)) return 0;
     // A handler may have ended the window.
     if (!IsWindow(handle)) return 0;
-    return DefSubclassProc(handle, message, wParam, lParam);
+    return CallWindowProcW(original, handle, message, wParam, lParam);
 }
 
 // The combo box changes its edit field only after reporting the change; the
@@ -240,7 +253,27 @@ void applyFont(Control& control, HFONT font) {
     control.ownFont = font;
 }
 
-void subclass(HWND handle, ControlId id) { SetWindowSubclass(handle, controlProc, 0, static_cast<DWORD_PTR>(id)); }
+void subclass(HWND handle, ControlId id) {
+    SetPropW(handle, controlIdProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
+    SetPropW(handle, originalProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(handle, GWLP_WNDPROC)));
+    SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc));
+}
+
+// Standard controls take the current look from the common controls library;
+// a window of custom controls alone does not load it.
+void prepareStandardControls(const WindowSpec& design) {
+    for (int i = 0; i < design.controlCount; ++i) {
+        const ControlKind kind = design.controls[i].kind;
+        if (kind == ControlKind::TransparentLabel || kind == ControlKind::DrawingBoard) continue;
+        const HMODULE library = LoadLibraryW(L"comctl32.dll");
+        using Initialize = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const auto initialize = reinterpret_cast<Initialize>(
+            reinterpret_cast<void*>(library ? GetProcAddress(library, "InitCommonControlsEx") : nullptr));
+        const INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES};
+        if (initialize) initialize(&classes);
+        return;
+    }
+}
 
 void addControl(const ControlSpec& design) {
     Window& window = theProgramWindow();
@@ -293,8 +326,7 @@ void resize(ControlId id, int width, int height) {
 HWND win32::programWindow() { return theProgramWindow().handle; }
 
 int runWindow(const WindowSpec& design, const WindowEvents& events) {
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&classes);
+    prepareStandardControls(design);
     Window& window = theProgramWindow();
     window.events = events;
     registerWindowClass(design);
