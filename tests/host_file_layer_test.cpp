@@ -1,5 +1,6 @@
 // Rules of the host file layer that only the host can arrange: where the
-// program lies, and files held open by another program.
+// program lies, files held open by another program, and folders that take
+// no writes.
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,40 @@ TEST(HostFileLayer, AFileHeldOpenCanNeitherBeReplacedNorDeleted) {
     EXPECT_EQ(box.bytes("VYRrun.exe"), "running");
     platform::host::releaseAll();
     EXPECT_TRUE(writeWholeFile(box.path("VYRrun.exe"), "new"));
+}
+
+TEST(HostFileLayer, AReadOnlyFolderRefusesEveryWriteButIsRead) {
+    Sandbox box;
+    box.makeFolder("disc");
+    box.makeFolder("disc\\sub");
+    box.put("disc\\a.txt", "a\r\n");
+    box.put("disc\\sub\\b.txt", "b\r\n");
+    box.put("source.txt", "new");
+    platform::host::makeReadOnly(box.path("disc"));
+    const struct {
+        const char* what;
+        bool (*write)(const Text& folder);
+    } refused[] = {
+        {"replace a file", [](const Text& f) { return writeWholeFile(joinText(f, "\\a.txt"), "x"); }},
+        {"create a file", [](const Text& f) { return writeWholeFile(joinText(f, "\\new.txt"), "x"); }},
+        {"create one in a subfolder", [](const Text& f) { return writeWholeFile(joinText(f, "\\sub\\new.txt"), "x"); }},
+        {"rewrite lines", [](const Text& f) { return rewriteAllLines(joinText(f, "\\a.txt"), {"x"}); }},
+        {"append lines", [](const Text& f) { return appendLines(joinText(f, "\\sub\\b.txt"), {"x"}); }},
+        {"copy onto a file", [](const Text& f) { return copyFile("C:\\sandbox\\source.txt", joinText(f, "\\a.txt")); }},
+        {"delete a file", [](const Text& f) { return deleteFile(joinText(f, "\\a.txt")); }},
+        {"delete one in a subfolder", [](const Text& f) { return deleteFile(joinText(f, "\\sub\\b.txt")); }},
+        {"make a folder", [](const Text& f) { return platform::createFolder(joinText(f, "\\new")); }},
+    };
+    for (const auto& r : refused) EXPECT_FALSE(r.write(box.path("disc"))) << r.what;
+    EXPECT_EQ(box.bytes("disc\\a.txt"), "a\r\n");
+    EXPECT_EQ(box.bytes("disc\\sub\\b.txt"), "b\r\n");
+    EXPECT_FALSE(fileExists(box.path("disc\\new.txt")));
+    EXPECT_FALSE(fileExists(box.path("disc\\new")));
+    EXPECT_EQ(readAllLines(box.path("disc\\a.txt"), OpenFor::ReadingAndWriting), LineList{"a"});
+    EXPECT_TRUE(copyFile(box.path("disc\\a.txt"), box.path("copy.txt")));
+    EXPECT_TRUE(writeWholeFile(box.path("beside.txt"), "x"));
+    platform::host::releaseAll();
+    EXPECT_TRUE(deleteFile(box.path("disc\\a.txt")));
 }
 
 }  // namespace

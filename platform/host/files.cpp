@@ -21,6 +21,7 @@ std::map<char, fs::path> drives;
 Text executable = "C:\\VYRrun.exe";
 Text current = "C:\\";
 std::set<fs::path> heldOpen;
+std::set<fs::path> readOnlyFolders;
 
 char driveKey(char letter) { return static_cast<char>(std::toupper(static_cast<unsigned char>(letter))); }
 
@@ -101,11 +102,18 @@ std::optional<fs::path> existingFile(const Text& path) {
     return file;
 }
 
-// Where a new file of that path goes: its folder must exist and the name
-// must not be a folder or a file held open.
+bool insideReadOnlyFolder(fs::path folder) {
+    for (;; folder = folder.parent_path()) {
+        if (readOnlyFolders.count(folder)) return true;
+        if (folder == folder.parent_path()) return false;
+    }
+}
+
+// Where a new file of that path goes: its folder must exist and take
+// writes, and the name must not be a folder or a file held open.
 std::optional<fs::path> writableFile(const Text& path) {
     const auto resolved = resolve(path);
-    if (!resolved || resolved->name.empty()) return std::nullopt;
+    if (!resolved || resolved->name.empty() || insideReadOnlyFolder(resolved->parent)) return std::nullopt;
     const fs::path file = entryFor(resolved->parent, resolved->name);
     if (fs::is_directory(file) || heldOpen.count(file)) return std::nullopt;
     return file;
@@ -142,7 +150,7 @@ bool readExistingFile(const Text& path, Access, std::string& bytes) {
 
 bool appendToExistingFile(const Text& path, std::string_view bytes) {
     const auto file = existingFile(path);
-    return file && writeBytes(*file, bytes, std::ios::app);
+    return file && !insideReadOnlyFolder(file->parent_path()) && writeBytes(*file, bytes, std::ios::app);
 }
 
 bool createFile(const Text& path, std::string_view bytes, Sharing) {
@@ -161,14 +169,14 @@ bool copyFile(const Text& from, const Text& to) {
 
 bool deleteFile(const Text& path) {
     const auto file = existingFile(path);
-    if (!file || heldOpen.count(*file)) return false;
+    if (!file || heldOpen.count(*file) || insideReadOnlyFolder(file->parent_path())) return false;
     std::error_code error;
     return fs::remove(*file, error);
 }
 
 bool createFolder(const Text& path) {
     const auto resolved = resolve(path);
-    if (!resolved || resolved->name.empty()) return false;
+    if (!resolved || resolved->name.empty() || insideReadOnlyFolder(resolved->parent)) return false;
     std::error_code error;
     return fs::create_directory(entryFor(resolved->parent, resolved->name), error);
 }
@@ -222,6 +230,11 @@ fs::path hostPath(const Text& path) {
 
 void holdOpen(const Text& path) { heldOpen.insert(hostPath(path)); }
 
-void releaseAll() { heldOpen.clear(); }
+void makeReadOnly(const Text& folder) { readOnlyFolders.insert(hostPath(folder)); }
+
+void releaseAll() {
+    heldOpen.clear();
+    readOnlyFolders.clear();
+}
 
 }  // namespace platform::host

@@ -169,6 +169,50 @@ TEST_F(MenuActivation, SettingsGoneOrShortenedSinceStartUpOpenNothing) {
     }
 }
 
+// The file damaged after start-up: each key and click reads what is left
+// before the first 0x00, 0x1A or lone lead byte, or the whole of a file grown
+// long, and opens only entries whose three lines are still there.
+TEST_F(MenuActivation, DamagedSettingsOpenOnlyTheEntriesStillWhole) {
+    const struct {
+        const char* what;
+        std::string (*damage)(const std::string& bytes);
+        std::vector<int> opened;  // by the keys A, B and Z, then clicks on boxes 1 and 2
+    } cases[] = {
+        {"emptied", [](const std::string&) { return std::string(); }, {}},
+        {"cut inside a character of the first line", [](const std::string& b) { return b.substr(0, 5); }, {}},
+        {"cut inside a character of the second title",  // after the lead byte of the second character of 项目2
+         [](const std::string& b) {
+             const Text key = itemKey(2, TitleSlot);
+             return b.substr(0, b.find(key) + key.size() + 3);
+         },
+         {1, 1}},
+        {"0x1A before the second entry",
+         [](const std::string& b) { return std::string(b).insert(b.find(itemKey(2, TitleSlot)), "\x1A"); }, {1, 1}},
+        {"0x00 in the first hotkey line",
+         [](const std::string& b) { return std::string(b).insert(b.find(itemKey(1, HotkeySlot)), 1, '\0'); }, {}},
+        {"grown to 100 000 lines",
+         [](const std::string& b) {
+             std::string grown = b;
+             for (size_t lines = 19; lines < 100000; ++lines) grown += "\r\n";
+             return grown;
+         },
+         {1, 2, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        platform::fake::reset();
+        startWithHotkeys({"A", "B"});
+        sandbox.put(settingsFileName, c.damage(sandbox.bytes(settingsFileName).value()));
+        for (int key : {'A', 'B', 'Z'}) onMenuKeyPressed(key, 0);
+        onMenuBoardPressed(400, 30, 0);
+        onMenuBoardPressed(400, 100, 0);
+        std::vector<Text> expected;
+        for (int entry : c.opened) expected.push_back(opened(entry));
+        EXPECT_EQ(desktop().shellOpens, expected) << c.what;
+        EXPECT_TRUE(desktop().messages.empty()) << c.what;
+        EXPECT_FALSE(desktop().windowDestroyed) << c.what;
+    }
+}
+
 TEST_F(MenuActivation, TheWebAddressLabelOpensTheMakersSite) {
     startWithHotkeys({"A"});
     platform::fake::events().mousePressed(webAddressLabel, 5, 5, 0);

@@ -51,6 +51,19 @@ TEST_F(MenuLayout, ControlsFollowTheWindowSizeAndTexts) {
     EXPECT_EQ(boardDrawing()[0], "box 140,14-860,57");
 }
 
+TEST_F(MenuLayout, ATitleOf300BytesIsShownWholeInTheCaptionAndTheTitleLine) {
+    Text doubleByte;
+    for (int k = 0; k < 75; ++k) doubleByte += "光盘";
+    for (const Text& title : {Text(300, 'T'), doubleByte}) {
+        platform::fake::reset();
+        LineList lines = settingsLines(numberedItems(1));
+        lines[titleLine] = joinText(basicKeys[titleLine - firstBasicLine], title);
+        start(lines);
+        EXPECT_EQ(platform::text(theWindow), title);
+        EXPECT_EQ(platform::text(titleLabel), title);
+    }
+}
+
 struct SizeCase {
     Text value;
     int taken;
@@ -118,6 +131,9 @@ TEST_F(MenuLayout, EntryCountsBeyondTheBoardOrTheFileFallBack) {
         {{.count = "x", .items = 10}, {}},  // one byte, so it passes as 0
         {{.count = "0", .items = 10}, {}},               {{.count = "5", .items = 3}, entriesUpTo(3)},
         {{.count = "3", .items = 10}, entriesUpTo(3)},   {{.height = "700", .count = "30", .items = 12}, entriesUpTo(9)},
+        {{.count = "2147483647", .items = 10}, entriesUpTo(8)},
+        {{.count = "2147483648", .items = 10}, entriesUpTo(8)},  // wraps to a negative number and fails the length
+        {{.count = "-2147483648", .items = 10}, entriesUpTo(8)},
     };
     for (const CountCase& c : cases) {
         platform::fake::reset();
@@ -166,7 +182,7 @@ TEST_F(MenuLayout, FontNamesTheBoardCannotUseDrawInSongti) {
 }
 
 TEST_F(MenuLayout, ABoardTooLowForAnyFontDrawsNothing) {
-    for (const char* height : {"127", "110", "20"}) {
+    for (const char* height : {"127", "110", "100", "20"}) {
         platform::fake::reset();
         startWith({.height = height, .items = 3});
         EXPECT_TRUE(boardDrawing().empty()) << "height " << height;

@@ -99,6 +99,51 @@ TEST_F(PlayerTest, AcceptedHotkeysPassSilently) {
     EXPECT_FALSE(desktop().exitCode);
 }
 
+// The bytes with one more byte put in at a place.
+std::string withByteAt(std::string bytes, size_t at, char byte) {
+    bytes.insert(at, 1, byte);
+    return bytes;
+}
+
+// Where line k of the lines begins in their file.
+size_t lineStart(const LineList& lines, int k) { return fileBytes(LineList(lines.begin(), lines.begin() + k)).size(); }
+
+// Files damaged byte by byte: the reader stops at 0x00, at the end mark 0x1A
+// and before a lead byte that has lost its trail byte, and start-up judges the
+// lines before that point; a file grown long is read whole and judged alike.
+TEST_F(PlayerTest, DamagedBytesAreJudgedByTheLinesBeforeThem) {
+    const std::string bytes = fileBytes(twoItems);
+    const size_t secondEntry = lineStart(twoItems, itemLine(2, TitleSlot));
+    const size_t secondPath = lineStart(twoItems, itemLine(2, PathSlot)) + itemKey(2, PathSlot).size();
+    // Up to the lead byte of the second character of "项目2".
+    const std::string cutInTheLastTitle = bytes.substr(0, secondEntry + itemKey(2, TitleSlot).size() + 3);
+    std::string blankLinesToAHundredThousand;
+    for (size_t line = twoItems.size(); line < 100000; ++line) blankLinesToAHundredThousand += "\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<Text> messages;  // a menu opens when none is fatal
+        std::vector<Text> entries;
+    } cases[] = {
+        {"emptied", "", {incomplete}, {}},
+        {"cut inside a character of the first line", bytes.substr(0, 5), {incomplete}, {}},
+        {"cut inside a character of the last entry's title", cutInTheLastTitle, {}, {"【A】 项目1"}},
+        {"0x00 in the third line", withByteAt(bytes, lineStart(twoItems, 2) + 1, '\0'), {incomplete}, {}},
+        {"0x1A before the last entry", withByteAt(bytes, secondEntry, '\x1A'), {}, {"【A】 项目1"}},
+        {"0x00 in the last entry's path", withByteAt(bytes, secondPath, '\0'), {}, {"【A】 项目1"}},
+        {"grown to 100 000 lines", bytes + blankLinesToAHundredThousand, {unrecognised}, {}},
+    };
+    for (const auto& c : cases) {
+        platform::fake::reset();
+        sandbox.put(settingsFileName, c.bytes);
+        startWithoutSettings();
+        EXPECT_EQ(messageTexts(), c.messages) << c.what;
+        const bool ends = !c.messages.empty();
+        EXPECT_EQ(desktop().exitCode, ends ? std::optional<int>(0) : std::nullopt) << c.what;
+        EXPECT_EQ(entryTexts(), c.entries) << c.what;
+    }
+}
+
 TEST_F(PlayerTest, ThirteenLinesShowAnEmptyMenu) {
     start(settingsLines({}));
 

@@ -181,12 +181,13 @@ TEST_F(WizardTest, BackToTheFontListAndNextWritesTheListsTextAtThatMoment) {
 }
 
 // Settings files that the wizard did not write itself: lines that are not
-// there read as empty, and no line of an earlier step is taken away.
+// there read as empty, the text ends where a reader stops, and no line of an
+// earlier step is taken away.
 struct DamagedCase : NamedCase {
     WizardStep from;
-    std::optional<LineList> settings;  // written by hand before Back; nullopt: the file is deleted
-    Text main;                         // what Back puts into mainEdit
-    std::optional<LineList> after;     // the file after Back; nullopt: still missing
+    std::optional<std::string> settings;  // written by hand before Back; nullopt: the file is deleted
+    Text main;                            // what Back puts into mainEdit
+    std::optional<LineList> after;        // the file after Back; nullopt: still missing
 };
 
 class DamagedSettings : public WizardCases<DamagedCase> {};
@@ -195,7 +196,7 @@ TEST_P(DamagedSettings, BackReadsMissingLinesAsEmptyAndDropsNothingOfEarlierStep
     const DamagedCase& c = GetParam();
     nextUntil(c.from);
     if (c.settings)
-        box.put("VYRrunCD\\VYRrun.shi", fileBytes(*c.settings));
+        box.put("VYRrunCD\\VYRrun.shi", *c.settings);
     else
         deleteFile("C:\\sandbox\\VYRrunCD\\VYRrun.shi");
     back();
@@ -206,16 +207,43 @@ TEST_P(DamagedSettings, BackReadsMissingLinesAsEmptyAndDropsNothingOfEarlierStep
         EXPECT_FALSE(box.bytes("VYRrunCD\\VYRrun.shi"));
 }
 
+const LineList upToTheSize = withHeader({"宽度=800", "高度=600"});
+
+// The lines up to the size, then a title line of these bytes and more.
+std::string titleLineThen(const std::string& title, const std::string& rest) {
+    return fileBytes(upToTheSize) + "标题=" + title + rest;
+}
+
+// The lines up to the title, then blank lines to 100 000 in all.
+std::string grownToAHundredThousandLines() {
+    std::string bytes = fileBytes(withHeader({"宽度=800", "高度=600", "标题=光盘"}));
+    for (int line = 8; line < 100000; ++line) bytes += "\r\n";
+    return bytes;
+}
+
+LineList upToTheTitleAndBlankLinesTo(int count) {
+    LineList lines = withHeader({"宽度=800", "高度=600"});
+    lines.push_back("标题=光盘");
+    lines.resize(static_cast<size_t>(count));
+    return lines;
+}
+
 const DamagedCase damagedCases[] = {
     {"MissingFileAtMenuAuthor", WizardStep::MenuAuthor, std::nullopt, "", std::nullopt},
     {"MissingFileAtItemCount", WizardStep::ItemCount, std::nullopt, "", std::nullopt},
-    {"EmptyFileAtMenuTitle", WizardStep::MenuTitle, LineList{}, "", LineList{}},
-    {"TitleLineMissing", WizardStep::MenuAuthor, withHeader({"宽度=800", "高度=600"}), "",
-     withHeader({"宽度=800", "高度=600"})},
-    {"HeightLineMissing", WizardStep::MenuTitle, withHeader({"宽度=640"}), "640", withHeader({})},
-    {"KeyWithoutValue", WizardStep::MenuAuthor, withHeader({"宽度=800", "高度=600", "标题"}), "",
-     withHeader({"宽度=800", "高度=600"})},
-    {"FewerLinesThanDropped", WizardStep::MenuTitle, LineList{"x"}, "", LineList{"x"}},
+    {"EmptyFileAtMenuTitle", WizardStep::MenuTitle, "", "", LineList{}},
+    {"TitleLineMissing", WizardStep::MenuAuthor, fileBytes(upToTheSize), "", upToTheSize},
+    {"HeightLineMissing", WizardStep::MenuTitle, fileBytes(withHeader({"宽度=640"})), "640", withHeader({})},
+    {"KeyWithoutValue", WizardStep::MenuAuthor, fileBytes(withHeader({"宽度=800", "高度=600", "标题"})), "",
+     upToTheSize},
+    {"FewerLinesThanDropped", WizardStep::MenuTitle, "x\r\n", "", LineList{"x"}},
+    // "光盘" cut after the first byte of its second character.
+    {"CutInsideACharacter", WizardStep::MenuAuthor, titleLineThen(leftPart("光盘", 3), ""), "光", upToTheSize},
+    {"EndMarkInTheTitle", WizardStep::MenuAuthor, titleLineThen("光盘", "\x1A" "2\r\n"), "光盘", upToTheSize},
+    {"ZeroByteInTheTitle", WizardStep::MenuAuthor, titleLineThen("光盘", std::string("\0" "2\r\n", 4)), "光盘",
+     upToTheSize},
+    {"GrownToAHundredThousandLines", WizardStep::MenuAuthor, grownToAHundredThousandLines(), "光盘",
+     upToTheTitleAndBlankLinesTo(99999)},
 };
 INSTANTIATE_TEST_SUITE_P(ByHand, DamagedSettings, ::testing::ValuesIn(damagedCases), CaseName());
 

@@ -84,6 +84,20 @@ TEST_F(WizardTest, TypedAnswersAreWrittenAsTyped) {
     EXPECT_FALSE(box.isFolder("VYRrunCD"));
 }
 
+TEST_F(WizardTest, ATitleOf300BytesIsWrittenWholeAndComesBackWhole) {
+    Text doubleByte;
+    for (int k = 0; k < 75; ++k) doubleByte += "光盘";
+    for (const Text& title : {Text(300, 'T'), doubleByte}) {
+        start();
+        nextUntil(WizardStep::MenuTitle);
+        type(mainEdit, title);
+        next();
+        EXPECT_EQ(settings().back(), joinText(Text("标题="), title));
+        back();
+        EXPECT_EQ(text(mainEdit), title);
+    }
+}
+
 TEST_F(WizardTest, TwelveItemsGiveTwelveScreensAndTwoDigitKeysFromItemTen) {
     nextUntil(WizardStep::ItemCount);
     type(mainEdit, "12");
@@ -122,6 +136,7 @@ class IconAnswers : public WizardCases<IconCase> {};
 
 TEST_P(IconAnswers, AreCopiedWhenTheyExistOtherwiseTheDefaultIconIsWritten) {
     box.put("mine.ico", "my icon bytes");
+    box.put("empty.ico", "");
     box.makeFolder("icons");
     nextUntil(WizardStep::IconChoice);
     type(mainEdit, GetParam().answer);
@@ -135,6 +150,7 @@ const IconCase iconCases[] = {
     {"EmptyGivesTheDefault", "", std::string(defaultIconBlock())},
     {"MissingFileGivesTheDefault", "C:\\sandbox\\gone.ico", std::string(defaultIconBlock())},
     {"FolderCannotBeCopied", "C:\\sandbox\\icons", std::nullopt},
+    {"EmptyFileIsCopiedEmpty", "C:\\sandbox\\empty.ico", std::string()},
 };
 INSTANTIATE_TEST_SUITE_P(Chosen, IconAnswers, ::testing::ValuesIn(iconCases), CaseName());
 

@@ -76,6 +76,11 @@ protected:
         for (int presses = 0; wizard.currentStep != step && presses < 1000; ++presses) next();
         ASSERT_EQ(wizard.currentStep, step);
     }
+    // Back until the step is on screen.
+    static void backUntil(WizardStep step) {
+        for (int presses = 0; wizard.currentStep != step && presses < 1000; ++presses) back();
+        ASSERT_EQ(wizard.currentStep, step);
+    }
     // Through every step to the end with one item, everything left blank.
     static void runWithDefaults() { nextUntil(WizardStep::Finished); }
 
