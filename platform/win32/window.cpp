@@ -326,6 +326,9 @@ void resize(ControlId id, int width, int height) {
 HWND win32::programWindow() { return theProgramWindow().handle; }
 
 int runWindow(const WindowSpec& design, const WindowEvents& events) {
+    // A disc taken out, or a drive without one, makes a file fail to open
+    // instead of stopping the program at the system's "no disk" box.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     prepareStandardControls(design);
     Window& window = theProgramWindow();
     window.events = events;
