@@ -46,7 +46,11 @@ int entryAt(int x, int y, int windowWidth, int fontSize, int entryCount) {
     if (x < boxMargin || exceeds(x, windowWidth - boxMargin)) return 0;
     // In font-size units, shifted so that every box starts a pitch.
     const double shifted = static_cast<double>(y) / fontSize + boxHeight;
-    if (exceeds(std::fmod(shifted, entryPitch), boxHeight)) return 0;
+    // On a box's top edge the remainder may fall a rounding error short of a
+    // whole pitch instead of at 0; the edge belongs to the box all the same.
+    double intoPitch = std::fmod(shifted, entryPitch);
+    if (!exceeds(entryPitch, intoPitch)) intoPitch = 0;
+    if (exceeds(intoPitch, boxHeight)) return 0;
     double pitches = std::floor(shifted / entryPitch);
     if (shifted / entryPitch - pitches > 0.999999999999) pitches += 1;
     const int entry = static_cast<int>(pitches);

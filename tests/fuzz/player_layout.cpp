@@ -26,23 +26,16 @@ static Wide quotient(Wide a, Wide b) { return a / b; }
 // The cut value v of an exact a/b (b > 0), allowing one less where a/b is whole.
 static bool cutOf(Wide v, Wide a, Wide b) { return v * b <= a && a < (v + 1) * b + (a % b == 0 ? b : 0); }
 
-// A press exactly on a box's top edge (y = s·(3.2·k − 2.4) in whole pixels)
-// may select nothing: the remainder of (y / s + 2.4) by 3.2, taken of doubles,
-// can fall just short of 3.2 there instead of at 0 (font size 2, y = 72, box
-// 12). Any other point must select exactly its box.
+// Every point, both edges of a box included, selects exactly its box.
 static void checkClick(int x, int y, int width, int fontSize, int entries) {
     int expected = 0;
-    bool onTopEdge = false;
     if (x >= 140 && x <= width - 140 && y > 0) {
         const Wide s = fontSize;
         const Wide k = (5 * Wide{y} + 16 * s - 1) / (16 * s);  // the least k with y ≤ s·3.2·k
-        if (5 * Wide{y} >= s * (16 * k - 12) && k >= 1 && k <= entries) {
-            expected = static_cast<int>(k);
-            onTopEdge = 5 * Wide{y} == s * (16 * k - 12);
-        }
+        if (5 * Wide{y} >= s * (16 * k - 12) && k >= 1 && k <= entries) expected = static_cast<int>(k);
     }
     const int found = entryAt(x, y, width, fontSize, entries);
-    if (found != expected && !(onTopEdge && found == 0)) {
+    if (found != expected) {
         std::fprintf(stderr, "click at (%d, %d), width %d, font size %d, %d entries: entry %d, expected %d\n", x, y,
                      width, fontSize, entries, found, expected);
         propertyFailed("entryAt selects the box under the point", __FILE__, __LINE__);

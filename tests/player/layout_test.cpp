@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "player/menu_layout.h"
 #include "tests/player/player_fixture.h"
 
 namespace {
@@ -189,6 +190,22 @@ TEST_F(MenuLayout, ABoardTooLowForAnyFontDrawsNothing) {
         onMenuBoardPressed(200, 10, 0);
         EXPECT_TRUE(desktop().shellOpens.empty()) << "height " << height;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Rounding must not take a box's edge from it: wherever an edge falls on a
+// whole pixel row, a click on that row opens the box.
+TEST(EntryBoxes, BothEdgesOfEveryBoxBelongToIt) {
+    for (int s = 1; s <= 125; ++s)
+        for (int k = 1; k <= 20; ++k) {
+            const int top = s * (16 * k - 12), bottom = s * 16 * k;  // five times the edges' rows
+            if (top % 5 == 0) EXPECT_EQ(entryAt(400, top / 5, 800, s, 20), k) << "font size " << s << ", top of box " << k;
+            if (bottom % 5 == 0)
+                EXPECT_EQ(entryAt(400, bottom / 5, 800, s, 20), k) << "font size " << s << ", bottom of box " << k;
+        }
 }
 
 }  // namespace
