@@ -3,7 +3,7 @@
 
 #include "package/menu_package.h"
 
-#define MAKER_DOMAIN "www.vyrsoft.example"
+#define MAKER_DOMAIN "vyr.example"
 #define MAKER_ADDRESS "http://" MAKER_DOMAIN "/"
 #define MAKER_NOTICE "VYR软件工作室版权所有，保留一切权利"
 

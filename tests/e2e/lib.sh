@@ -106,7 +106,7 @@ put() {
 put_header() {
     put ";VYR光盘自动播放菜单程序"
     put ";VYR软件工作室版权所有，保留一切权利"
-    put ";http://www.vyrsoft.example/"
+    put ";http://vyr.example/"
     put ";配置程序时请勿更改本行及以上信息，否则将会导致程序运行错误"
     put "【基本设置】"
 }
