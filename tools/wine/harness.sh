@@ -118,10 +118,12 @@ _wh_xvfb_start() {
     export DISPLAY=":$(head -n1 "$dispfile" | tr -dc 0-9)"
 }
 
-# Writes the font replacement table as a UTF-16LE .reg file (reg add mangles
-# non-ASCII value names) and imports it.
-_wh_import_fonts() {
-    local reg="$WINE_HARNESS_DIR/fonts.reg" face body
+# wine_harness_map_fonts DIR: maps the faces our programs ask for onto an
+# installed font, in the prefix WINEPREFIX names. Writes the table as a
+# UTF-16LE .reg file in DIR (reg add mangles non-ASCII value names) and
+# imports it.
+wine_harness_map_fonts() {
+    local reg="${1:?usage: wine_harness_map_fonts DIR}/fonts.reg" face body
     body=$'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
     for face in "${WINE_HARNESS_FONT_FACES[@]}"; do
         body+="\"$face\"=\"$WINE_HARNESS_FONT_TARGET\""$'\r\n'
@@ -137,7 +139,7 @@ _wh_configure_prefix() {
     # A crashing program must not leave a dialog that stalls the run.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 ||
         _wh_log "could not turn off the crash dialog"
-    _wh_import_fonts || _wh_log "could not import the font replacements"
+    wine_harness_map_fonts "$WINE_HARNESS_DIR" || _wh_log "could not import the font replacements"
 }
 
 # True if the registry files on disk already hold our settings.
