@@ -13,7 +13,7 @@ static std::string withLineEnds(const LineList& lines) {
 // The readable text of a file ends at 0x00, at the old end-of-file mark 0x1A,
 // or before a lead byte that has no trail byte.
 static Text readableText(const std::string& bytes) {
-    const Text all(bytes);
+    const Text& all = bytes;
     int end = 0;
     while (end < textLength(all)) {
         const auto byte = static_cast<unsigned char>(all[end]);

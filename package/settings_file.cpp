@@ -16,6 +16,13 @@ LineList readSettingsLines() { return readAllLines(settingsFileName, OpenFor::Re
 
 Text valueAfterKey(const Text& line, int keyLength) { return rightPart(line, textLength(line) - keyLength); }
 
+Text lineValue(const LineList& lines, int line, int keyLength) {
+    if (line >= static_cast<int>(lines.size())) return Text();
+    return valueAfterKey(lines[static_cast<size_t>(line)], keyLength);
+}
+
+Text basicValue(const LineList& lines, int line) { return lineValue(lines, line, basicKeyLength); }
+
 int itemKeyLength(int lineIndex) { return lineIndex <= 39 ? 10 : 11; }
 
 SettingsNumber settingsNumber(const Text& value) {

@@ -28,6 +28,11 @@ int itemLine(int item, ItemSlot slot);
 
 LineList readSettingsLines();
 Text valueAfterKey(const Text& line, int keyLength);
+// The value of a line after a key of keyLength bytes; empty where the lines
+// end before it (a file cut short since it was read or written).
+Text lineValue(const LineList& lines, int line, int keyLength);
+// The value of one of lines 5 to 11.
+Text basicValue(const LineList& lines, int line);
 int itemKeyLength(int lineIndex);
 
 struct SettingsNumber {

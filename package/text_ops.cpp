@@ -60,7 +60,7 @@ std::int32_t textToInteger(const Text& t) {
     while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    std::uint32_t value = 0;  // wraps around in 32 bits, as the old readers did
+    std::uint32_t value = 0;  // no overflow test: a longer number wraps around in 32 bits
     for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) value = value * 10u + static_cast<std::uint32_t>(s[i] - '0');
     if (negative) value = 0u - value;
     return static_cast<std::int32_t>(value);

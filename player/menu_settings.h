@@ -3,8 +3,6 @@
 
 #include "package/settings_file.h"
 
-// The value of one of lines 5 to 11.
-Text basicValue(const LineList& lines, int line);
 // The value of one line of an entry that the lines hold.
 Text entryValue(const LineList& lines, int entry, ItemSlot slot);
 // How many complete entries the lines hold.

@@ -42,7 +42,7 @@ TEST(Texts, CharFromCodeGivesTheLoneByte) {
     EXPECT_EQ(charFromCode(32), " ");
 }
 
-TEST(Texts, TextToIntegerReadsLikeTheOldParser) {
+TEST(Texts, TextToIntegerFoldsFullWidthFormsAndWrapsAround) {
     struct Case {
         Text text;
         std::int32_t value;

@@ -14,8 +14,6 @@ namespace {
 
 void returnTo(WizardStep step) { wizard.currentStep = step; }
 
-Text basicValue(const LineList& lines, int line) { return lineValue(lines, line, basicKeyLength); }
-
 Text itemValue(const LineList& lines, int item, ItemSlot slot) {
     return lineValue(lines, itemLine(item, slot), textLength(itemKey(item, slot)));
 }

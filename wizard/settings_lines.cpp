@@ -13,11 +13,6 @@ void appendSettings(const LineList& lines) { appendLines(settingsPath(), lines);
 
 LineList readSettings() { return readAllLines(settingsPath(), OpenFor::ReadingAndWriting); }
 
-Text lineValue(const LineList& lines, int line, int keyLength) {
-    if (line >= static_cast<int>(lines.size())) return Text();
-    return valueAfterKey(lines[static_cast<size_t>(line)], keyLength);
-}
-
 void dropLastLines(const LineList& lines, int count, int firstLine) {
     // A missing file stays missing: going back writes no package file anew.
     if (!fileExists(settingsPath())) return;

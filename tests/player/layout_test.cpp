@@ -202,9 +202,12 @@ TEST(EntryBoxes, BothEdgesOfEveryBoxBelongToIt) {
     for (int s = 1; s <= 125; ++s)
         for (int k = 1; k <= 20; ++k) {
             const int top = s * (16 * k - 12), bottom = s * 16 * k;  // five times the edges' rows
-            if (top % 5 == 0) EXPECT_EQ(entryAt(400, top / 5, 800, s, 20), k) << "font size " << s << ", top of box " << k;
-            if (bottom % 5 == 0)
+            if (top % 5 == 0) {
+                EXPECT_EQ(entryAt(400, top / 5, 800, s, 20), k) << "font size " << s << ", top of box " << k;
+            }
+            if (bottom % 5 == 0) {
                 EXPECT_EQ(entryAt(400, bottom / 5, 800, s, 20), k) << "font size " << s << ", bottom of box " << k;
+            }
         }
 }
 
